@@ -1,0 +1,18 @@
+#pragma once
+
+#include "EngineData.h"
+#include "TextSink.h"
+
+namespace quarlo {
+
+// Everything one analysis run works on. Created afresh for every call, so nothing
+// carries over from one run to the next.
+struct RunContext {
+    EngineData data;
+    TextSink report;   // output report (.qv3o)
+    TextSink plot;     // plot data file (.qv3p)
+    TextSink notes;    // run notes (.qv3r)
+    int ISTAT = 0;     // run status; non-zero stops the run
+};
+
+}  // namespace quarlo
