@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EngineData.h"
+#include "RunResults.h"
 #include "TextSink.h"
 
 namespace quarlo {
@@ -13,6 +14,7 @@ struct RunContext {
     TextSink plot;     // plot data file (.qv3p)
     TextSink notes;    // run notes (.qv3r)
     int ISTAT = 0;     // run status; non-zero stops the run
+    RunResults results;
 };
 
 }  // namespace quarlo

@@ -1,0 +1,7 @@
+#include "Stages.h"
+
+namespace quarlo {
+
+void generateCurves(RunContext&) {}
+
+}  // namespace quarlo

@@ -1,0 +1,7 @@
+#include "Stages.h"
+
+namespace quarlo {
+
+void solveLoadTransfer(RunContext&) {}
+
+}  // namespace quarlo
