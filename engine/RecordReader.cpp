@@ -1,0 +1,126 @@
+#include "RecordReader.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace quarlo {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// Single precision read straight from the text, rounded once, as the engine's own input
+// conversion does. Fortran's D exponent letter is accepted as well as E.
+bool parseReal(std::string text, Real& value) {
+    if (!text.empty() && text.front() == '+')
+        text.erase(0, 1);
+    if (text.empty() || text.front() == '+')
+        return false;
+    for (char& c : text) {
+        if (c == 'd' || c == 'D')
+            c = 'E';
+        // from_chars would also take "inf" and "nan"; a project file never holds them.
+        if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == 'E' || c == 'e' || c == '-' ||
+              c == '+'))
+            return false;
+    }
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value, std::chars_format::general);
+    return result.ec == std::errc() && result.ptr == end && std::isfinite(value);
+}
+
+}  // namespace
+
+std::string RecordReader::readFixed(std::string_view record, std::size_t width) {
+    m_record = record;
+    if (!fetchLine())
+        fail(ReadError::Kind::EndOfFile, "", "");
+    m_lineOpen = false;
+    std::string field = m_line.substr(0, width);
+    field.resize(width, ' ');
+    return field;
+}
+
+void RecordReader::beginRecord(std::string_view record) {
+    m_record = record;
+    m_lineOpen = false;
+}
+
+bool RecordReader::fetchLine() {
+    if (!std::getline(m_in, m_line))
+        return false;
+    if (!m_line.empty() && m_line.back() == '\r')
+        m_line.pop_back();
+    ++m_lineNumber;
+    m_pos = 0;
+    m_lineOpen = true;
+    return true;
+}
+
+std::string RecordReader::nextToken(std::string_view item) {
+    for (;;) {
+        if (m_lineOpen) {
+            while (m_pos < m_line.size() && isBlank(m_line[m_pos]))
+                ++m_pos;
+            if (m_pos < m_line.size())
+                break;
+        }
+        if (!fetchLine())
+            fail(ReadError::Kind::EndOfFile, item, "");
+    }
+    if (m_line[m_pos] == ',')
+        fail(ReadError::Kind::BadValue, item, "an empty value between separators");
+    const std::size_t start = m_pos;
+    while (m_pos < m_line.size() && !isBlank(m_line[m_pos]) && m_line[m_pos] != ',')
+        ++m_pos;
+    std::string token = m_line.substr(start, m_pos - start);
+    // A comma belongs to the separator in front of the next value.
+    while (m_pos < m_line.size() && isBlank(m_line[m_pos]))
+        ++m_pos;
+    if (m_pos < m_line.size() && m_line[m_pos] == ',')
+        ++m_pos;
+    return token;
+}
+
+int RecordReader::readInt(std::string_view item) {
+    const std::string token = nextToken(item);
+    const char* begin = token.data() + (token.size() > 1 && token.front() == '+' ? 1 : 0);
+    const char* end = token.data() + token.size();
+    int value = 0;
+    const auto result = std::from_chars(begin, end, value);
+    if (result.ec == std::errc::result_out_of_range)
+        fail(ReadError::Kind::BadValue, item, "\"" + token + "\" is too large for an integer");
+    if (result.ec != std::errc() || result.ptr != end)
+        fail(ReadError::Kind::BadValue, item, "\"" + token + "\" is not an integer");
+    return value;
+}
+
+Real RecordReader::readReal(std::string_view item) {
+    const std::string token = nextToken(item);
+    Real value = 0;
+    if (!parseReal(token, value))
+        fail(ReadError::Kind::BadValue, item, "\"" + token + "\" is not a number");
+    return value;
+}
+
+int RecordReader::readCount(std::string_view item) {
+    const int value = readInt(item);
+    if (value < 0)
+        fail(ReadError::Kind::NegativeCount, item,
+             "the count " + std::to_string(value) + " is negative");
+    return value;
+}
+
+void RecordReader::fail(ReadError::Kind kind, std::string_view item, const std::string& detail) const {
+    std::string where = m_record;
+    if (!item.empty())
+        where += ", " + std::string(item);
+    if (kind == ReadError::Kind::EndOfFile)
+        throw ReadError(kind, where, m_lineNumber + 1,
+                        "the file ends after line " + std::to_string(m_lineNumber));
+    throw ReadError(kind, where, m_lineNumber, detail);
+}
+
+}  // namespace quarlo
