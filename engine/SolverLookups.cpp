@@ -1,0 +1,117 @@
+#include "SolverLookups.h"
+
+#include "LinearInterpolation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+namespace quarlo {
+
+namespace {
+
+int usedPoints(const TzCurve& curve)
+{
+    return std::min<int>(curve.NPTS, static_cast<int>(std::min(curve.ZVAL.size(), curve.TVAL.size())));
+}
+
+// First 0-based index j < n with W <= z[j], or n when there is none. The scan is the
+// rule; on ascending movements a bisection finds the same index far faster, which
+// matters for long user curves (a NaN movement matches no point in either).
+int firstAtOrAbove(const std::vector<Real>& z, int n, Real W, bool ascending = false)
+{
+    if (ascending && !std::isnan(W))
+        return static_cast<int>(std::lower_bound(z.begin(), z.begin() + n, W) - z.begin());
+    for (int j = 0; j < n; ++j) {
+        if (W <= z[static_cast<std::size_t>(j)])
+            return j;
+    }
+    return n;
+}
+
+// A value looked up on (xs, ys) at x, where j is the first index with x <= xs[j].
+Real interpolateAt(const std::vector<Real>& xs, const std::vector<Real>& ys, int n, int j, Real x)
+{
+    if (j >= n)
+        return ys[static_cast<std::size_t>(n - 1)];
+    if (j == 0)
+        return ys[0];
+    const auto k = static_cast<std::size_t>(j);
+    return interpolateLinear(x, xs[k - 1], ys[k - 1], xs[k], ys[k]);
+}
+
+}  // namespace
+
+Real TCURVE(const TzCurve& curve, Real W)
+{
+    return TCURVE(curve, W, false);
+}
+
+bool ascendingMovements(const TzCurve& curve)
+{
+    return std::is_sorted(curve.ZVAL.begin(), curve.ZVAL.begin() + usedPoints(curve));
+}
+
+Real TCURVE(const TzCurve& curve, Real W, bool ascending)
+{
+    const int n = usedPoints(curve);
+    const int j = firstAtOrAbove(curve.ZVAL, n, W, ascending);
+    if (j < n && W == curve.ZVAL[static_cast<std::size_t>(j)])
+        return curve.TVAL[static_cast<std::size_t>(j)];
+    return interpolateAt(curve.ZVAL, curve.TVAL, n, j, W);
+}
+
+Real tipLoadAt(const EngineData& d, Real W)
+{
+    const int n = std::min<int>(d.NQW, static_cast<int>(d.WTIP.size()));
+    return interpolateAt(d.WTIP, d.QTIP, n, firstAtOrAbove(d.WTIP, n, W), W);
+}
+
+Real stiffnessAt(const EngineData& d, Real X)
+{
+    const int n = std::min<int>(d.NAE, static_cast<int>(d.AEDEP.size()));
+    // A depth at or above the first point takes its AE: the bracket would otherwise
+    // extrapolate above the table, or divide by zero where the first depth stands twice.
+    if (X <= d.AEDEP[0])
+        return d.AE[0];
+    int i = 1;
+    while (i < n && !(d.AEDEP[static_cast<std::size_t>(i)] >= X))
+        ++i;
+    return interpolateAt(d.AEDEP, d.AE, n, i, X);
+}
+
+CurveBracket bracketAt(const EngineData& d, Real X)
+{
+    const int n = std::min<int>(d.NCURVE, static_cast<int>(d.curves.size()));
+    CurveBracket bracket;
+    for (int k = 0; k < n; ++k) {
+        const TzCurve& curve = d.curves[static_cast<std::size_t>(k)];
+        if (X > curve.DEPTHC && k + 1 < n)
+            continue;
+        if (X < curve.DEPTHC && k > 0) {
+            const TzCurve& above = d.curves[static_cast<std::size_t>(k - 1)];
+            bracket.upper = &above;
+            bracket.lower = &curve;
+            bracket.lowerAscending = ascendingMovements(curve);
+            bracket.upperAscending = ascendingMovements(above);
+            bracket.X = X;
+            return bracket;
+        }
+        bracket.upper = &curve;
+        bracket.upperAscending = ascendingMovements(curve);
+        bracket.X = X;
+        return bracket;
+    }
+    return bracket;
+}
+
+Real unitTransfer(const CurveBracket& bracket, Real W)
+{
+    const Real t1 = TCURVE(*bracket.upper, W, bracket.upperAscending);
+    if (bracket.lower == nullptr)
+        return t1;
+    const Real t2 = TCURVE(*bracket.lower, W, bracket.lowerAscending);
+    return interpolateLinear(bracket.X, bracket.upper->DEPTHC, t1, bracket.lower->DEPTHC, t2);
+}
+
+}  // namespace quarlo
