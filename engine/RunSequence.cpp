@@ -1,0 +1,193 @@
+#include "RunSequence.h"
+
+#include "InputReader.h"
+#include "NamesFile.h"
+#include "OutputLine.h"
+#include "RecordReader.h"
+#include "RunContext.h"
+#include "RunHeader.h"
+#include "Stages.h"
+#include "StatusCodes.h"
+
+#include <fstream>
+#include <new>
+
+namespace quarlo {
+
+namespace {
+
+void consoleLines(const RunOptions& options, std::string_view text) {
+    if (options.console != nullptr)
+        *options.console << text << std::flush;
+}
+
+void writeBanner(const RunOptions& options) {
+    consoleLines(options, " PROGRAM QUARLO FOR COMPUTING LOAD VS. SETTLEMENT\n FOR AN AXIALLY LOADED PILE\n\n\n\n");
+}
+
+bool blankName(const std::string& name) { return name.find_first_not_of(' ') == std::string::npos; }
+
+// The files of one run, opened in the order the run needs them. Destruction closes
+// whatever is still open, so no path out of a run leaves a file open.
+class RunFileSet {
+public:
+    std::ifstream input;
+    std::ofstream report;
+    std::ofstream plot;
+    std::ofstream notes;
+
+    // Closes in the order the run ends with; false when an output could not be written.
+    bool close() {
+        input.close();
+        bool written = closeOutput(report);
+        written = closeOutput(notes) && written;
+        return closeOutput(plot) && written;
+    }
+
+private:
+    static bool closeOutput(std::ofstream& out) {
+        if (!out.is_open())
+            return true;
+        out.flush();
+        const bool good = !out.fail();
+        out.close();
+        return good && !out.fail();
+    }
+};
+
+class Run {
+public:
+    Run(const RunFiles& files, const RunOptions& options) : m_files(files), m_options(options) {}
+
+    RunOutcome execute();
+
+private:
+    bool openReport();
+    bool openRemaining();
+    template <typename Stream>
+    bool open(Stream& stream, const std::string& name, const char* what);
+    void analyse();
+    void fail(int status, const std::string& message);
+
+    const RunFiles& m_files;
+    const RunOptions& m_options;
+    RunFileSet m_set;
+    RunContext m_ctx;
+    RunOutcome m_outcome;
+};
+
+RunOutcome Run::execute() {
+    if (openReport()) {
+        writeRunHeader(m_ctx.report, m_files);
+        writeDateBlock(m_ctx.report, m_options.clock ? m_options.clock() : currentLocalTime());
+        if (openRemaining()) {
+            consoleLines(m_options, "\n\n\n         COMPUTATION IS PROCEEDING.......\n");
+            analyse();
+        }
+    }
+    if (!m_set.close() && m_outcome.status == status::kCompleted)
+        fail(status::kFileWrite, "an output file could not be written completely (disk full?)");
+    if (m_outcome.status == status::kCompleted)
+        m_outcome.status = m_ctx.ISTAT;
+    m_outcome.results = std::move(m_ctx.results);
+    return std::move(m_outcome);
+}
+
+template <typename Stream>
+bool Run::open(Stream& stream, const std::string& name, const char* what) {
+    if (blankName(name)) {
+        fail(status::kFileOpen, std::string("the ") + what + " has no name");
+        return false;
+    }
+    stream.open(name, std::ios::binary);
+    if (!stream.is_open()) {
+        fail(status::kFileOpen, std::string("the ") + what + " cannot be opened: " + name);
+        return false;
+    }
+    return true;
+}
+
+bool Run::openReport() {
+    if (!open(m_set.report, m_files.report, "output report"))
+        return false;
+    m_ctx.report.attach(&m_set.report);
+    return true;
+}
+
+bool Run::openRemaining() {
+    if (!open(m_set.input, m_files.input, "project data file") ||
+        !open(m_set.plot, m_files.plot, "plot data file") || !open(m_set.notes, m_files.notes, "run-notes file"))
+        return false;
+    m_ctx.plot.attach(&m_set.plot);
+    m_ctx.notes.attach(&m_set.notes);
+    return true;
+}
+
+void Run::analyse() {
+    try {
+        RecordReader reader(m_set.input);
+        InputReader(m_ctx, reader).read();
+        if (m_ctx.ISTAT == 0)
+            solveLoadTransfer(m_ctx);
+    } catch (const ReadError& error) {
+        const int code = error.kind() == ReadError::Kind::NegativeCount ? status::kNegativeCount
+                                                                        : status::kProjectRead;
+        fail(code, "project data file, line " + std::to_string(error.line()) + ", " + error.record() + ": " +
+                       error.what());
+    } catch (const std::bad_alloc&) {
+        fail(status::kInternal, "not enough memory for the tables of this project");
+    } catch (const std::exception& error) {
+        fail(status::kInternal, std::string("internal error: ") + error.what());
+    }
+}
+
+// The report says what went wrong and where whenever it is open; the console and the
+// caller get the same line.
+void Run::fail(int code, const std::string& message) {
+    m_outcome.status = code;
+    m_outcome.failure = message;
+    m_ctx.report.blank();
+    m_ctx.report.write(OutputLine().x(1).text("*** RUN STOPPED: ").text(message));
+    consoleLines(m_options, "  " + message + "\n");
+}
+
+RunOutcome failedOutcome(int code, std::string message) {
+    RunOutcome outcome;
+    outcome.status = code;
+    outcome.failure = std::move(message);
+    return outcome;
+}
+
+}  // namespace
+
+RunOutcome runAnalysis(const RunFiles& files, const RunOptions& options) noexcept {
+    try {
+        writeBanner(options);
+        return Run(files, options).execute();
+    } catch (...) {
+        // Only an allocation failure while building the outcome itself can get here.
+        try {
+            return failedOutcome(status::kInternal, "internal error");
+        } catch (...) {
+            return RunOutcome{status::kInternal, {}, {}};
+        }
+    }
+}
+
+int runFromNamesFile(const RunOptions& options) noexcept {
+    try {
+        writeBanner(options);
+        std::ifstream names("names.dat", std::ios::binary);
+        RunFiles files;
+        if (!names.is_open() || !readNamesFile(names, files, options.console)) {
+            consoleLines(options, "  names.dat is missing or cannot be read\n");
+            return status::kNamesFile;
+        }
+        names.close();
+        return Run(files, options).execute().status;
+    } catch (...) {
+        return status::kInternal;
+    }
+}
+
+}  // namespace quarlo
