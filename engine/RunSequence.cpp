@@ -77,6 +77,7 @@ private:
 };
 
 RunOutcome Run::execute() {
+    m_ctx.console = m_options.console;
     if (openReport()) {
         writeRunHeader(m_ctx.report, m_files);
         writeDateBlock(m_ctx.report, m_options.clock ? m_options.clock() : currentLocalTime());
