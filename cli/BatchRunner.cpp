@@ -1,0 +1,37 @@
+#include "BatchRunner.h"
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+namespace quarlo::cli {
+
+RunFiles filesFor(const std::string& projectPath, const std::string& version) {
+    const auto slash = projectPath.find_last_of('/');
+    const auto dot = projectPath.find_last_of('.');
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const std::string stem = hasExtension ? projectPath.substr(0, dot) : projectPath;
+    return RunFiles{version, projectPath, stem + ".qv3o", stem + ".qv3p", stem + ".qv3r"};
+}
+
+std::vector<ProjectRun> runAll(const std::vector<std::string>& projects, const std::string& version, int jobs) {
+    std::vector<ProjectRun> runs;
+    for (const std::string& project : projects)
+        runs.push_back(ProjectRun{filesFor(project, version), {}});
+    // Each worker takes the next project; runs share nothing but this counter.
+    std::atomic<std::size_t> next{0};
+    const auto work = [&runs, &next] {
+        for (std::size_t i = next++; i < runs.size(); i = next++)
+            runs[i].outcome = runAnalysis(runs[i].files, RunOptions{});
+    };
+    const auto workers = static_cast<std::size_t>(std::clamp(jobs, 1, 64));
+    std::vector<std::thread> threads;
+    for (std::size_t t = 1; t < std::min(workers, runs.size()); ++t)
+        threads.emplace_back(work);
+    work();
+    for (std::thread& thread : threads)
+        thread.join();
+    return runs;
+}
+
+}  // namespace quarlo::cli

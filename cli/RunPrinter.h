@@ -1,0 +1,22 @@
+#pragma once
+
+#include "RunSequence.h"
+
+#include <ostream>
+#include <string>
+
+namespace quarlo::cli {
+
+// The files of one project: the project data file and the three outputs beside it.
+struct ProjectRun {
+    RunFiles files;
+    RunOutcome outcome;
+};
+
+// What a status means, in a few words.
+std::string describeStatus(int status);
+
+// The runner's account of one finished project: its status line and where its outputs are.
+void printRun(std::ostream& out, const ProjectRun& run);
+
+}  // namespace quarlo::cli

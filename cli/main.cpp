@@ -1,0 +1,74 @@
+#include "BatchRunner.h"
+
+#include <charconv>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#ifndef QUARLO_VERSION
+#define QUARLO_VERSION "2014.3.2"
+#endif
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+void printHelp(std::ostream& out) {
+    out << "Usage: quarlo-run [options] PROJECT.qv3d...\n"
+           "\n"
+           "Runs the load-settlement analysis of each project data file and writes, next to it,\n"
+           "the output report (.qv3o), the plot data file (.qv3p) and the run notes (.qv3r),\n"
+           "exactly as a run from the program does. One status line per project follows.\n"
+           "\n"
+           "Options:\n"
+           "  -j N, --jobs N   run up to N projects at the same time (default 1)\n"
+           "  -h, --help       show this text\n"
+           "\n"
+           "Exit status: 0 when every run completed with status 0, 1 when any run failed\n"
+           "or ended with a non-zero status, 2 for a wrong command line.\n";
+}
+
+bool parseJobs(const std::string& text, int& jobs) {
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), jobs);
+    return result.ec == std::errc() && result.ptr == text.data() + text.size() && jobs >= 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> projects;
+    int jobs = 1;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "-h" || arg == "--help") {
+            printHelp(std::cout);
+            return 0;
+        }
+        if (arg == "-j" || arg == "--jobs") {
+            if (i + 1 >= argc || !parseJobs(argv[++i], jobs)) {
+                std::cerr << "quarlo-run: " << arg << " needs a positive number\n";
+                return kUsageError;
+            }
+        } else if (arg.rfind("-j", 0) == 0 && arg.size() > 2) {
+            if (!parseJobs(arg.substr(2), jobs)) {
+                std::cerr << "quarlo-run: " << arg << " needs a positive number\n";
+                return kUsageError;
+            }
+        } else if (arg.size() > 1 && arg.front() == '-') {
+            std::cerr << "quarlo-run: unknown option " << arg << " (see --help)\n";
+            return kUsageError;
+        } else {
+            projects.push_back(arg);
+        }
+    }
+    if (projects.empty()) {
+        printHelp(std::cerr);
+        return kUsageError;
+    }
+    bool allCompleted = true;
+    for (const quarlo::cli::ProjectRun& run : quarlo::cli::runAll(projects, QUARLO_VERSION, jobs)) {
+        quarlo::cli::printRun(std::cout, run);
+        allCompleted = allCompleted && run.outcome.status == 0;
+    }
+    return allCompleted ? 0 : 1;
+}
