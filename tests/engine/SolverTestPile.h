@@ -1,0 +1,99 @@
+#pragma once
+
+#include "EngineData.h"
+#include "RunContext.h"
+#include "Stages.h"
+
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quarlo::test {
+
+// A pile with user curves, built directly so that every number of a solve can be
+// worked out by hand.
+inline TzCurve userCurve(int number, Real depth, std::vector<std::pair<Real, Real>> zt)
+{
+    TzCurve c;
+    c.ICURVE = number;
+    c.DEPTHC = depth;
+    c.NPTS = static_cast<int>(zt.size());
+    for (const auto& [z, t] : zt) {
+        c.ZVAL.push_back(z);
+        c.TVAL.push_back(t);
+    }
+    return c;
+}
+
+// English units, constant AE, one curve pair (the same curve at the head and at the tip).
+inline EngineData simplePile(int NSEG, Real PLEN, Real DIAM, Real AE, std::vector<std::pair<Real, Real>> zt,
+                             std::vector<std::pair<Real, Real>> wq)
+{
+    EngineData d;
+    d.TITLE = std::string("TEST PILE") + std::string(63, ' ');
+    d.NSEG = NSEG;
+    d.KPRINT = 1;
+    d.KUNITS = 1;
+    d.UL = "IN.";
+    d.UM = "IN.";
+    d.UF = "LBS";
+    d.US = "PSI";
+    d.KCURVE = 1;
+    d.curves = {userCurve(1, 0, zt), userCurve(2, PLEN, zt)};
+    d.NCURVE = 2;
+    d.NAE = 2;
+    d.AE = {AE, AE};
+    d.AEDEP = {0, PLEN};
+    for (const auto& [w, q] : wq) {
+        d.WTIP.push_back(w);
+        d.QTIP.push_back(q);
+    }
+    d.NQW = static_cast<int>(wq.size());
+    d.TOL = 1e-6f;
+    d.PLEN = PLEN;
+    d.DIAM = DIAM;
+    return d;
+}
+
+inline void setTipMovements(EngineData& d, std::vector<Real> moves)
+{
+    d.NTIPMV = static_cast<int>(moves.size());
+    d.TIPMV = std::move(moves);
+}
+
+inline void setLoads(EngineData& d, std::vector<Real> loads)
+{
+    d.NLOAD = static_cast<int>(loads.size());
+    d.LOAD = std::move(loads);
+}
+
+// One solution stage run with its three files captured as text.
+struct SolvedRun {
+    std::ostringstream report, plot, notes;
+    RunContext ctx;
+
+    explicit SolvedRun(EngineData d)
+    {
+        ctx.data = std::move(d);
+        ctx.report.attach(&report);
+        ctx.plot.attach(&plot);
+        ctx.notes.attach(&notes);
+        solveLoadTransfer(ctx);
+    }
+
+    // The report's lines without their CR LF.
+    std::vector<std::string> reportLines() const { return lines(report.str()); }
+    std::vector<std::string> plotLines() const { return lines(plot.str()); }
+
+    static std::vector<std::string> lines(const std::string& text)
+    {
+        std::vector<std::string> result;
+        std::size_t start = 0;
+        for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+            result.push_back(text.substr(start, end - start));
+        return result;
+    }
+};
+
+}  // namespace quarlo::test
