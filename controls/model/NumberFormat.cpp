@@ -114,7 +114,84 @@ std::string exponentNotation(const RoundedDigits& rounded, int minExponentDigits
     return text + exponent;
 }
 
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+std::size_t skipDigits(std::string_view text, std::size_t at)
+{
+    while (at < text.size() && isDigit(text[at]))
+        ++at;
+    return at;
+}
+
+// True when `text` (sign already removed) is digits, optional fraction, optional exponent.
+bool isDecimalSyntax(std::string_view text)
+{
+    std::size_t at = skipDigits(text, 0);
+    bool anyDigit = at > 0;
+    if (at < text.size() && text[at] == '.') {
+        const std::size_t fractionEnd = skipDigits(text, at + 1);
+        anyDigit = anyDigit || fractionEnd > at + 1;
+        at = fractionEnd;
+    }
+    if (!anyDigit)
+        return false;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+            ++at;
+        const std::size_t exponentEnd = skipDigits(text, at);
+        if (exponentEnd == at)
+            return false;
+        at = exponentEnd;
+    }
+    return at == text.size();
+}
+
+// Decimal exponent of the first significant digit, for telling overflow from underflow
+// when the value is out of range; saturates instead of overflowing on absurd exponents.
+long long leadingExponent(std::string_view text)
+{
+    const std::size_t ePos = text.find_first_of("eE");
+    const std::string_view mantissa = text.substr(0, ePos);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return 0;
+    long long exponent = first < point ? static_cast<long long>(point - first) - 1
+                                       : -static_cast<long long>(first - point);
+    if (ePos == std::string_view::npos)
+        return exponent;
+    std::string_view digits = text.substr(ePos + 1);
+    const bool negative = digits.front() == '-';
+    if (digits.front() == '-' || digits.front() == '+')
+        digits.remove_prefix(1);
+    long long written = 0;
+    for (char c : digits)
+        written = std::min(written * 10 + (c - '0'), 1'000'000'000LL);
+    return exponent + (negative ? -written : written);
+}
+
 }  // namespace
+
+std::optional<long double> parseDecimal(std::string_view text)
+{
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        text.remove_prefix(1);
+    if (!isDecimalSyntax(text))
+        return std::nullopt;
+
+    long double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        value = leadingExponent(text) > 0 ? HUGE_VALL : 0.0L;
+    else if (result.ec != std::errc() || result.ptr != text.data() + text.size())
+        return std::nullopt;
+    return negative ? -value : value;
+}
 
 std::string formatGeneral(long double value, int digits, int minExponentDigits)
 {

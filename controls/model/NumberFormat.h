@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace quarlo {
 
@@ -10,5 +12,12 @@ namespace quarlo {
 // `minExponentDigits` digits); trailing zeros and a bare decimal point are dropped; zero is
 // "0". Always a full stop as decimal separator, whatever the locale.
 std::string formatGeneral(long double value, int digits, int minExponentDigits = 0);
+
+// The one reader of decimal numbers in text: an optional sign, digits with an optional
+// fractional part (".5" and "5." included) and an optional exponent introduced by E or e;
+// the whole text must be the number. Always the full stop, whatever the locale; no blanks,
+// no hexadecimal, no "inf" or "nan". A value beyond the extended range gives an infinity
+// of its sign, one too small for it gives zero; nullopt for anything that is not a number.
+std::optional<long double> parseDecimal(std::string_view text);
 
 }  // namespace quarlo
