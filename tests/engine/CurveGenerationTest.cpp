@@ -17,8 +17,6 @@ using test::CapturedRun;
 using test::Layer;
 using test::layeredSoil;
 
-const std::string kBanner = "\r\n                             **** WARNING ****\r\n";
-
 std::vector<std::string> linesOf(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -161,7 +159,7 @@ TEST_P(GenerationStop, EndsReportWithWarning)
 
 const StopCase kStopCases[] = {
     {"curve_below_side_friction_profile", [](EngineData& d) { d.curves[4].DEPTHC = 500; }, 6,
-     " 2 480\r\n" + kBanner +
+     " 2 480\r\n" + test::kWarningBanner +
          "     THE VALUE OF X = 0.50E+03IS BEYOND THE EXTENT OF/     THE INPUT STRENGTH CURVE\r\n",
      0},
     {"zero_diameter_for_drilled_shaft_curves",
@@ -171,11 +169,11 @@ const StopCase kStopCases[] = {
              c.KSOILC = 3;
          d.DIAM = 0;
      },
-     22, kBanner + "     T-Z CURVE    1 OF SOIL TYPE 3 NEEDS AN OUTER DIAMETER > 0: OUTER DIAMETER = 0.00E+00\r\n", 0},
+     22, test::kWarningBanner + "     T-Z CURVE    1 OF SOIL TYPE 3 NEEDS AN OUTER DIAMETER > 0: OUTER DIAMETER = 0.00E+00\r\n", 0},
     {"side_friction_overflows", [](EngineData& d) { d.SKIN = {3e38f, -3e38f}; }, 24,
-     kBanner + "     T-Z CURVE    1 HAS A VALUE THAT IS NOT A FINITE NUMBER\r\n", 0},
+     test::kWarningBanner + "     T-Z CURVE    1 HAS A VALUE THAT IS NOT A FINITE NUMBER\r\n", 0},
     {"tip_below_last_layer_leaves_block_1", [](EngineData& d) { d.PLEN = 700; }, 20,
-     kBanner + "     NO TIP CURVE: THE PILE TIP AT 0.70E+03 LIES BELOW THE LAST SOIL LAYER\r\n", 1 + 5 * 11},
+     test::kWarningBanner + "     NO TIP CURVE: THE PILE TIP AT 0.70E+03 LIES BELOW THE LAST SOIL LAYER\r\n", 1 + 5 * 11},
 };
 
 INSTANTIATE_TEST_SUITE_P(CurveGeneration, GenerationStop, testing::ValuesIn(kStopCases),

@@ -95,9 +95,6 @@ const ProfileCase kProfileCases[] = {
 INSTANTIATE_TEST_SUITE_P(Profile, ProfileValue, testing::ValuesIn(kProfileCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The empty line and the banner that open every warning.
-const std::string kBanner = "\r\n                             **** WARNING ****\r\n";
-
 struct BelowProfileCase {
     const char* name;
     ProfileColumn column;
@@ -119,14 +116,14 @@ TEST_P(BelowProfile, WritesWarningAndStops)
 
 const BelowProfileCase kBelowProfileCases[] = {
     {"strength", ProfileColumn::C1, 5,
-     kBanner + "     THE VALUE OF X = 0.50E+03IS BEYOND THE EXTENT OF/     THE INPUT STRENGTH CURVE\r\n"},
+     test::kWarningBanner + "     THE VALUE OF X = 0.50E+03IS BEYOND THE EXTENT OF/     THE INPUT STRENGTH CURVE\r\n"},
     {"side_friction_shows_profile_end", ProfileColumn::SKIN, 6,
-     std::string(" 2 480\r\n") + kBanner +
+     std::string(" 2 480\r\n") + test::kWarningBanner +
      "     THE VALUE OF X = 0.50E+03IS BEYOND THE EXTENT OF/     THE INPUT STRENGTH CURVE\r\n"},
     {"tip_resistance", ProfileColumn::TIP, 7,
-     kBanner + "     THE VALUE OF X = 0.50E+03IS BEYOND THE EXTENT OF/     THE INPUT MAX. LOAD TRANSFER\r\n"},
+     test::kWarningBanner + "     THE VALUE OF X = 0.50E+03IS BEYOND THE EXTENT OF/     THE INPUT MAX. LOAD TRANSFER\r\n"},
     {"friction_angle", ProfileColumn::PHI1, 8,
-     kBanner + "     THE VALUE OF X = 0.50E+03IS BEYOND THE EXTENT OF/     THE INPUT STRENGTH CURVE\r\n"},
+     test::kWarningBanner + "     THE VALUE OF X = 0.50E+03IS BEYOND THE EXTENT OF/     THE INPUT STRENGTH CURVE\r\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Profile, BelowProfile, testing::ValuesIn(kBelowProfileCases),
@@ -185,7 +182,7 @@ TEST(AverageUnitWeight, BelowProfileWritesWarningAndStops)
     EXPECT_FALSE(GAVG(run.ctx, 500).has_value());
     EXPECT_EQ(run.ctx.ISTAT, 4);
     EXPECT_EQ(run.report.str(),
-              kBanner + "     THE VALUE OF X = 0.50E+03IS BEYOND THE EXTENT OF/     THE INPUT CURVE FOR UNIT WEIGHT\r\n");
+              test::kWarningBanner + "     THE VALUE OF X = 0.50E+03IS BEYOND THE EXTENT OF/     THE INPUT CURVE FOR UNIT WEIGHT\r\n");
 }
 
 }  // namespace

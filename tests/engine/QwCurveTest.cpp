@@ -110,8 +110,6 @@ const TipCase kTipCases[] = {
 INSTANTIATE_TEST_SUITE_P(QwCurve, TipCurve, testing::ValuesIn(kTipCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-const std::string kBanner = "\r\n                             **** WARNING ****\r\n";
-
 struct StopCase {
     const char* name;
     TipSoil soil;
@@ -131,7 +129,7 @@ TEST_P(TipCurveStop, WritesWarningAndLeavesNoCurve)
     CapturedRun run(std::move(d));
     generateQwCurve(run.ctx);
     EXPECT_EQ(run.ctx.ISTAT, GetParam().status);
-    EXPECT_EQ(run.report.str(), kBanner + GetParam().message + "\r\n");
+    EXPECT_EQ(run.report.str(), test::kWarningBanner + GetParam().message + "\r\n");
     EXPECT_EQ(run.ctx.data.NQW, 0);
     EXPECT_TRUE(run.ctx.data.QTIP.empty());
 }

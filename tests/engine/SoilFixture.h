@@ -3,9 +3,13 @@
 #include "RunContext.h"
 
 #include <sstream>
+#include <string>
 #include <vector>
 
 namespace quarlo::test {
+
+// The empty line and the banner that open every warning of the generation stages.
+inline const std::string kWarningBanner = "\r\n                             **** WARNING ****\r\n";
 
 // Soil values at one profile point (top or bottom of a layer).
 struct SoilPoint {
