@@ -86,7 +86,9 @@ HeadLoadRow SolverHeadLoads::search(Real load, Real tipMovement)
         if (E >= 0.0005f * load)
             continue;
         result.row.tipMovement = tipMovement;
-        if (E < 0)
+        // The same 0.05 % that counts as reached from above counts from below, so that
+        // round-off alone raises no note.
+        if (E <= -0.0005f * load)
             m_notes.headLoadBelowWanted(load, computed);
         return result;
     }
