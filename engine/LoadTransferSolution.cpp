@@ -10,7 +10,7 @@
 
 #include <cmath>
 #include <cstddef>
-#include <iostream>
+#include <ostream>
 
 namespace quarlo {
 
@@ -127,7 +127,10 @@ void LoadTransferRun::writeSummary()
 
 void LoadTransferRun::runHeadLoads(SolverPile& pile)
 {
-    std::cerr << " PROGRAM QUARLO FOR COMPUTING LOAD VS. SETTLEMENT\n FOR AN AXIALLY LOADED PILE\n\n\n\n";
+    // The head-load pass announces itself on the console with the run's banner once more.
+    if (m_ctx.console != nullptr)
+        *m_ctx.console << " PROGRAM QUARLO FOR COMPUTING LOAD VS. SETTLEMENT\n FOR AN AXIALLY LOADED PILE\n\n\n\n"
+                       << std::flush;
     SolverHeadLoads pass(m_data, pile, m_notes);
     std::vector<HeadLoadRow> rows = pass.run(m_rows.TOPLOAD, m_rows.TIPMV);
     for (const HeadLoadRow& row : rows) {
