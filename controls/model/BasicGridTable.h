@@ -10,13 +10,13 @@
 #include "BasicColumn.h"
 #include "BasicData.h"
 #include "ChartSettings.h"
+#include "RowObject.h"
 #include "TableWindow.h"
 
 namespace quarlo {
 
 class ComponentReader;
 class ComponentWriter;
-class RowObject;
 template <class V> class BasicTableColumn;
 
 // A data-entry table (TGridTableChart / TGridTable): a fixed list of typed columns and a
