@@ -1,4 +1,5 @@
 #include "BatchRunner.h"
+#include "ResultPrinter.h"
 
 #include <charconv>
 #include <iostream>
@@ -22,6 +23,8 @@ void printHelp(std::ostream& out) {
            "\n"
            "Options:\n"
            "  -j N, --jobs N   run up to N projects at the same time (default 1)\n"
+           "  --format F       results as text (default: tables after each status line),\n"
+           "                   csv or json (on standard output; status lines go to standard error)\n"
            "  -h, --help       show this text\n"
            "\n"
            "Exit status: 0 when every run completed with status 0, 1 when any run failed\n"
@@ -38,6 +41,7 @@ bool parseJobs(const std::string& text, int& jobs) {
 int main(int argc, char** argv) {
     std::vector<std::string> projects;
     int jobs = 1;
+    quarlo::cli::ResultFormat format = quarlo::cli::ResultFormat::Text;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "-h" || arg == "--help") {
@@ -54,6 +58,11 @@ int main(int argc, char** argv) {
                 std::cerr << "quarlo-run: " << arg << " needs a positive number\n";
                 return kUsageError;
             }
+        } else if (arg == "--format") {
+            if (i + 1 >= argc || !quarlo::cli::parseResultFormat(argv[++i], format)) {
+                std::cerr << "quarlo-run: --format needs text, csv or json\n";
+                return kUsageError;
+            }
         } else if (arg.size() > 1 && arg.front() == '-') {
             std::cerr << "quarlo-run: unknown option " << arg << " (see --help)\n";
             return kUsageError;
@@ -66,9 +75,15 @@ int main(int argc, char** argv) {
         return kUsageError;
     }
     bool allCompleted = true;
-    for (const quarlo::cli::ProjectRun& run : quarlo::cli::runAll(projects, QUARLO_VERSION, jobs)) {
-        quarlo::cli::printRun(std::cout, run);
+    const std::vector<quarlo::cli::ProjectRun> runs = quarlo::cli::runAll(projects, QUARLO_VERSION, jobs);
+    const bool text = format == quarlo::cli::ResultFormat::Text;
+    for (const quarlo::cli::ProjectRun& run : runs) {
+        quarlo::cli::printRun(text ? std::cout : std::cerr, run);
+        if (text)
+            quarlo::cli::printResultTables(std::cout, run.outcome.results);
         allCompleted = allCompleted && run.outcome.status == 0;
     }
+    if (!text)
+        quarlo::cli::printResults(std::cout, runs, format);
     return allCompleted ? 0 : 1;
 }

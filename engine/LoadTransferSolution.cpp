@@ -55,6 +55,7 @@ bool LoadTransferRun::stopped(const SolverStop& why)
 
 void LoadTransferRun::run()
 {
+    m_ctx.results.KUNITS = m_data.KUNITS;
     if (stopped(checkSolverInput(m_data)))
         return;
     SolverPile pile(m_data);

@@ -30,6 +30,7 @@ struct HeadLoadRow {
 
 // What a run computed, kept for callers that want more than the files (the runner).
 struct RunResults {
+    int KUNITS = 0;                                      // units of the values: 1 English, else SI
     std::vector<SettlementRow> summary;                  // one per tip movement
     std::vector<std::vector<SegmentResult>> distribution; // per tip movement, tip first
     std::vector<HeadLoadRow> headLoads;                  // one per pile-head load

@@ -1,0 +1,213 @@
+#include "ResultPrinter.h"
+
+#include "OutputLine.h"
+
+#include <charconv>
+#include <cstddef>
+#include <string_view>
+
+namespace quarlo::cli {
+
+namespace {
+
+struct Units {
+    const char* force;
+    const char* length;
+};
+
+Units unitsOf(const RunResults& r)
+{
+    return r.KUNITS == 1 ? Units{"lb", "in"} : Units{"kN", "m"};
+}
+
+// The shortest decimal text that reads back to the same single-precision value; a script
+// gets the engine's numbers exactly, whatever the locale.
+std::string exact(Real value)
+{
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, static_cast<std::size_t>(result.ptr - buffer));
+}
+
+std::string quotedCsv(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    return out + '"';
+}
+
+std::string quotedJson(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            constexpr char hex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += hex[(c >> 4) & 0xF];
+            out += hex[c & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
+void printRowTable(std::ostream& out, const char* title, const Units& u)
+{
+    std::string units = OutputLine().x(14).a(u.force, 3).x(13).a(u.length, 3).x(13).a(u.length, 3).x(13)
+                            .text(u.force).str();
+    out << "  " << title << '\n' << "        head load   head movement    tip movement        tip load\n"
+        << units << '\n';
+}
+
+std::string rowText(const SettlementRow& row)
+{
+    return OutputLine().e(17, 4, row.headLoad).e(16, 4, row.headMovement).e(16, 4, row.tipMovement)
+        .e(16, 4, row.tipLoad).str();
+}
+
+}  // namespace
+
+bool parseResultFormat(const std::string& text, ResultFormat& format)
+{
+    if (text == "text")
+        format = ResultFormat::Text;
+    else if (text == "csv")
+        format = ResultFormat::Csv;
+    else if (text == "json")
+        format = ResultFormat::Json;
+    else
+        return false;
+    return true;
+}
+
+void printResultTables(std::ostream& out, const RunResults& results)
+{
+    const Units u = unitsOf(results);
+    if (!results.summary.empty()) {
+        printRowTable(out, "Load-settlement", u);
+        for (const SettlementRow& row : results.summary)
+            out << rowText(row) << '\n';
+    }
+    if (!results.headLoads.empty()) {
+        printRowTable(out, "Pile-head loads", u);
+        for (const HeadLoadRow& row : results.headLoads) {
+            if (row.reached)
+                out << rowText(row.row) << '\n';
+            else
+                out << OutputLine().e(17, 4, row.row.headLoad).str() << "   not reached: above the largest computed head load\n";
+        }
+    }
+    for (const std::string& note : results.notes)
+        out << "  note: " << note << '\n';
+}
+
+void printResultsCsv(std::ostream& out, const std::vector<ProjectResults>& runs)
+{
+    out << "project,status,force_unit,length_unit,kind,row,segment,head_load,head_movement,tip_movement,"
+           "tip_load,reached,depth,average_load,middle_movement\n";
+    for (const ProjectResults& run : runs) {
+        const RunResults& r = *run.results;
+        const Units u = unitsOf(r);
+        const std::string lead = quotedCsv(run.project) + ',' + std::to_string(run.status) + ',' + u.force + ','
+            + u.length + ',';
+        for (std::size_t i = 0; i < r.summary.size(); ++i) {
+            const SettlementRow& s = r.summary[i];
+            out << lead << "settlement," << i + 1 << ",," << exact(s.headLoad) << ',' << exact(s.headMovement) << ','
+                << exact(s.tipMovement) << ',' << exact(s.tipLoad) << ",,,,\n";
+        }
+        for (std::size_t j = 0; j < r.headLoads.size(); ++j) {
+            const HeadLoadRow& h = r.headLoads[j];
+            out << lead << "head_load," << j + 1 << ",," << exact(h.row.headLoad) << ',';
+            if (h.reached)
+                out << exact(h.row.headMovement) << ',' << exact(h.row.tipMovement) << ',' << exact(h.row.tipLoad);
+            else
+                out << ",,";
+            out << ',' << (h.reached ? "true" : "false") << ",,,\n";
+        }
+        for (std::size_t i = 0; i < r.distribution.size(); ++i) {
+            for (std::size_t s = 0; s < r.distribution[i].size(); ++s) {
+                const SegmentResult& seg = r.distribution[i][s];
+                out << lead << "distribution," << i + 1 << ',' << s + 1 << ",,,,,," << exact(seg.depth) << ','
+                    << exact(seg.averageLoad) << ',' << exact(seg.movement) << '\n';
+            }
+        }
+    }
+}
+
+namespace {
+
+void jsonRow(std::ostream& out, const SettlementRow& row)
+{
+    out << "\"head_load\": " << exact(row.headLoad) << ", \"head_movement\": " << exact(row.headMovement)
+        << ", \"tip_movement\": " << exact(row.tipMovement) << ", \"tip_load\": " << exact(row.tipLoad);
+}
+
+void jsonProject(std::ostream& out, const ProjectResults& run)
+{
+    const RunResults& r = *run.results;
+    const Units u = unitsOf(r);
+    out << "  {\"project\": " << quotedJson(run.project) << ", \"status\": " << run.status
+        << ", \"units\": {\"force\": \"" << u.force << "\", \"length\": \"" << u.length << "\"},\n   \"settlement\": [";
+    for (std::size_t i = 0; i < r.summary.size(); ++i) {
+        out << (i ? ",\n    {" : "\n    {");
+        jsonRow(out, r.summary[i]);
+        out << '}';
+    }
+    out << "],\n   \"head_loads\": [";
+    for (std::size_t j = 0; j < r.headLoads.size(); ++j) {
+        const HeadLoadRow& h = r.headLoads[j];
+        out << (j ? ",\n    {" : "\n    {") << "\"reached\": " << (h.reached ? "true, " : "false, ");
+        if (h.reached)
+            jsonRow(out, h.row);
+        else
+            out << "\"head_load\": " << exact(h.row.headLoad);
+        out << '}';
+    }
+    out << "],\n   \"distribution\": [";
+    for (std::size_t i = 0; i < r.distribution.size(); ++i) {
+        out << (i ? ",\n    [" : "\n    [");
+        for (std::size_t s = 0; s < r.distribution[i].size(); ++s) {
+            const SegmentResult& seg = r.distribution[i][s];
+            out << (s ? ", " : "") << "{\"depth\": " << exact(seg.depth) << ", \"average_load\": "
+                << exact(seg.averageLoad) << ", \"movement\": " << exact(seg.movement) << '}';
+        }
+        out << ']';
+    }
+    out << "],\n   \"notes\": [";
+    for (std::size_t n = 0; n < r.notes.size(); ++n)
+        out << (n ? ", " : "") << quotedJson(r.notes[n]);
+    out << "]}";
+}
+
+}  // namespace
+
+void printResultsJson(std::ostream& out, const std::vector<ProjectResults>& runs)
+{
+    out << '[';
+    for (std::size_t p = 0; p < runs.size(); ++p) {
+        out << (p ? ",\n" : "\n");
+        jsonProject(out, runs[p]);
+    }
+    out << "\n]\n";
+}
+
+void printResults(std::ostream& out, const std::vector<ProjectRun>& runs, ResultFormat format)
+{
+    std::vector<ProjectResults> all;
+    for (const ProjectRun& run : runs)
+        all.push_back({run.files.input, run.outcome.status, &run.outcome.results});
+    if (format == ResultFormat::Json)
+        printResultsJson(out, all);
+    else
+        printResultsCsv(out, all);
+}
+
+}  // namespace quarlo::cli

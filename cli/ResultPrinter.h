@@ -1,0 +1,38 @@
+#pragma once
+
+#include "RunPrinter.h"
+#include "RunResults.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace quarlo::cli {
+
+// How the runner gives a run's computed results on standard output.
+enum class ResultFormat {
+    Text,   // the tables for a reader, after each run's status line
+    Csv,    // one table of rows with a kind column, for a spreadsheet
+    Json,   // one array of projects, for a script
+};
+
+// Reads "text", "csv" or "json"; false for anything else.
+bool parseResultFormat(const std::string& text, ResultFormat& format);
+
+// The load-settlement table, the head-load rows and the run notes of one run, in text.
+void printResultTables(std::ostream& out, const RunResults& results);
+
+struct ProjectResults {
+    std::string project;
+    int status = 0;
+    const RunResults* results = nullptr;
+};
+
+// All runs as CSV (header first) or as a JSON array, load distribution included.
+void printResultsCsv(std::ostream& out, const std::vector<ProjectResults>& runs);
+void printResultsJson(std::ostream& out, const std::vector<ProjectResults>& runs);
+
+// The runs in the chosen machine format (csv or json).
+void printResults(std::ostream& out, const std::vector<ProjectRun>& runs, ResultFormat format);
+
+}  // namespace quarlo::cli
