@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "WordReader.h"
+
+namespace quarlo {
+
+class TProgramData;
+class ProjectTables;
+
+// Fills a new project from the words of a project data file, record by record in file order,
+// word by word so that line breaks between values do not matter (the title alone is a whole
+// line). Raises EInOutError at the first word that is not what the format prescribes; what
+// was read up to there stays in the project.
+//
+// Beyond the word reader's own checks it refuses what would leave the project broken: a
+// curve source code other than 1 or 2 and a soil type code outside 1..6 (a layer without
+// layer data), and a count larger than the words left in the file, which can never be
+// complete and would only make huge tables. Input it takes as it stands but the engine would
+// read differently (negative counts, unit codes outside 1..2, a Q-w factor code other than
+// 0 or 1) is added to `tolerated`, one line each naming line and item.
+class ProjectFileReader {
+public:
+    ProjectFileReader(TProgramData& project, TWordReader& words, std::vector<std::string>& tolerated);
+
+    // The old format ends after the settlement profile.
+    void Read(bool currentFormat);
+
+private:
+    void readHeader();
+    void readUserCurves();
+    void readLayers();
+    void readLayerData(int row);
+    void readStiffness();
+    void readTipCurve();
+    void readPile();
+    void readSections();
+    void readFactors();
+
+    // A row count: negative counts give no rows, as the tables take them.
+    int readCount();
+    std::int32_t readCode(std::int32_t first, std::int32_t last, const char* what);
+    std::size_t wordsLeft() const;
+    std::string position() const;
+    void tolerate(const std::string& what);
+
+    TProgramData& m_project;
+    ProjectTables& m_tables;
+    TWordReader& m_words;
+    std::vector<std::size_t> m_wordsFromLine;
+    std::vector<std::string>& m_tolerated;
+};
+
+}  // namespace quarlo
