@@ -6,6 +6,7 @@
 #include "EInvalidCast.h"
 #include "FakeTableWindow.h"
 #include "SystemTables.h"
+#include "Table.h"
 
 using namespace quarlo;
 
@@ -204,4 +205,17 @@ TEST(RowObjects, TableWithoutTemplatesAsksTheApplication) {
     EXPECT_EQ(object->row, 0);
     EXPECT_EQ(rows.ButtonCaption(0), "1: Curve");
     EXPECT_THROW(rows.GetSubTable(0), EInvalidCast);
+}
+
+TEST(PlainTableColumn, RefusesAnEmptyButtonRange) {
+    TGridTable table;
+    table.AdoptColumn(std::make_unique<TTableColumn>(&table));
+    table.SetRowCount(1);
+    FakeTableWindow window(false);
+    try {
+        table.Column(0).AttachControls(&window, 0, 0);
+        FAIL();
+    } catch (const Exception& error) {
+        EXPECT_STREQ(error.what(), "ACount 0");
+    }
 }
