@@ -1,4 +1,6 @@
 #include "BatchRunner.h"
+#include "CheckCommand.h"
+#include "ConvertCommand.h"
 #include "ResultPrinter.h"
 
 #include <charconv>
@@ -16,6 +18,8 @@ constexpr int kUsageError = 2;
 
 void printHelp(std::ostream& out) {
     out << "Usage: quarlo-run [options] PROJECT.qv3d...\n"
+           "       quarlo-run --check PROJECT\n"
+           "       quarlo-run --convert IN OUT\n"
            "\n"
            "Runs the load-settlement analysis of each project data file and writes, next to it,\n"
            "the output report (.qv3o), the plot data file (.qv3p) and the run notes (.qv3r),\n"
@@ -26,6 +30,11 @@ void printHelp(std::ostream& out) {
            "  --format F       results as text (default: tables after each status line),\n"
            "                   csv or json (on standard output; status lines go to standard error)\n"
            "  -h, --help       show this text\n"
+           "\n"
+           "--check reads a project as the program opens it, without running it, and lists\n"
+           "reading errors (line and item) and suspicious input; exit status 1 when any.\n"
+           "--convert writes IN (old format when it ends in .qvd) to OUT in the current format,\n"
+           "never over IN; nothing is written when IN cannot be read.\n"
            "\n"
            "Exit status: 0 when every run completed with status 0, 1 when any run failed\n"
            "or ended with a non-zero status, 2 for a wrong command line.\n";
@@ -39,6 +48,10 @@ bool parseJobs(const std::string& text, int& jobs) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--check")
+        return quarlo::cli::checkProject(argv[2], std::cout);
+    if (argc == 4 && std::string(argv[1]) == "--convert")
+        return quarlo::cli::convertProject(argv[2], argv[3], std::cerr);
     std::vector<std::string> projects;
     int jobs = 1;
     quarlo::cli::ResultFormat format = quarlo::cli::ResultFormat::Text;

@@ -16,7 +16,9 @@ namespace {
 // theirs (UnitFactor), which is the same number.
 constexpr long double kInchesPerMetre = 39.37007874L;
 
-bool hasOldExtension(const std::string& fileName) {
+}  // namespace
+
+bool TProgramData::IsOldFormatName(const std::string& fileName) {
     if (fileName.size() < 4) {
         return false;
     }
@@ -25,8 +27,6 @@ bool hasOldExtension(const std::string& fileName) {
                    [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
     return extension == ".qvd";
 }
-
-}  // namespace
 
 TProgramData::TProgramData(ProjectTables& tables) : m_tables(tables) {
     m_tables.CloseForms();
@@ -73,11 +73,11 @@ void TProgramData::SetUnits(int code) {
 }
 
 bool TProgramData::SaveNeedsSaveAs() const {
-    return FileName == kNewFileName || hasOldExtension(FileName) || m_readFailed;
+    return FileName == kNewFileName || IsOldFormatName(FileName) || m_readFailed;
 }
 
 std::string TProgramData::ProposedSaveName() const {
-    if (hasOldExtension(FileName)) {
+    if (IsOldFormatName(FileName)) {
         return FileName.substr(0, FileName.size() - 4) + ".qv3d";
     }
     return FileName;

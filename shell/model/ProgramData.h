@@ -49,6 +49,8 @@ public:
     bool SaveNeedsSaveAs() const;
     // The name Save As proposes: FileName, with ".qvd" changed to ".qv3d".
     std::string ProposedSaveName() const;
+    // The file name ends in ".qvd" (any case): the old format, without modification factors.
+    static bool IsOldFormatName(const std::string& fileName);
 
     ProjectTables& Tables() const { return m_tables; }
 

@@ -1,0 +1,27 @@
+#include "ProjectInput.h"
+
+namespace quarlo::cli {
+
+std::unique_ptr<TProgramData> readProject(ProjectTables& tables, const std::string& path, std::ostream& err,
+                                          std::vector<std::string>& tolerated) {
+    auto project = TProgramData::CreateFromFile(tables, path, !TProgramData::IsOldFormatName(path), &tolerated);
+    if (!project->ReadError.empty()) {
+        err << path << ": " << oneLine(project->ReadError) << "\n";
+        return nullptr;
+    }
+    return project;
+}
+
+std::string oneLine(const std::string& message) {
+    std::string text;
+    for (const char c : message) {
+        if (c == '\r') {
+            text += ": ";
+        } else if (c != '\n') {
+            text += c;
+        }
+    }
+    return text;
+}
+
+}  // namespace quarlo::cli

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "ProgramData.h"
+
+namespace quarlo::cli {
+
+// A project file read as the program opens it: the old format when the name ends in ".qvd",
+// the current format otherwise. A read error is written to `err` as one line naming the
+// file, the line and the item; the result is then null. Input the reader took but the
+// engine would read differently goes to `tolerated`.
+std::unique_ptr<TProgramData> readProject(ProjectTables& tables, const std::string& path, std::ostream& err,
+                                          std::vector<std::string>& tolerated);
+
+// A message of the readers on one terminal line: their carriage return becomes ": ".
+std::string oneLine(const std::string& message);
+
+}  // namespace quarlo::cli
