@@ -9,9 +9,6 @@ int checkProject(const std::string& path, std::ostream& out) {
     ProjectTables tables;
     std::vector<std::string> tolerated;
     const std::unique_ptr<TProgramData> project = readProject(tables, path, out, tolerated);
-    for (const std::string& note : tolerated) {
-        out << path << ": " << note << "\n";
-    }
     if (!project) {
         return 1;
     }

@@ -32,9 +32,6 @@ int convertProject(const std::string& in, const std::string& out, std::ostream& 
     ProjectTables tables;
     std::vector<std::string> tolerated;
     const std::unique_ptr<TProgramData> project = readProject(tables, in, log, tolerated);
-    for (const std::string& note : tolerated) {
-        log << in << ": " << note << "\n";
-    }
     if (!project) {
         log << out << ": not written\n";
         return 1;

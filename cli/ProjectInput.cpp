@@ -5,6 +5,9 @@ namespace quarlo::cli {
 std::unique_ptr<TProgramData> readProject(ProjectTables& tables, const std::string& path, std::ostream& err,
                                           std::vector<std::string>& tolerated) {
     auto project = TProgramData::CreateFromFile(tables, path, !TProgramData::IsOldFormatName(path), &tolerated);
+    for (const std::string& note : tolerated) {
+        err << path << ": " << note << "\n";
+    }
     if (!project->ReadError.empty()) {
         err << path << ": " << oneLine(project->ReadError) << "\n";
         return nullptr;
