@@ -77,8 +77,9 @@ protected:
         return readBytes(project->FileName);
     }
 
-    // Replaces the project by the one read from `path`, as Open does.
-    void open(const std::string& path, bool currentFormat = true) {
+    // Replaces the project by the one read from `path`, as Open does; `path` is a copy, as it
+    // may be the old project's own FileName.
+    void open(std::string path, bool currentFormat = true) {
         project.reset();
         project = TProgramData::CreateFromFile(tables, path, currentFormat);
     }
