@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
+
 namespace quarlo {
 namespace {
 
@@ -57,6 +60,51 @@ TEST(FormatGeneralExact, RoundsTheExtendedValueNotADouble)
     // 0.1000000000000000055511 and show ...0000056 at 22 digits.
     EXPECT_EQ(formatGeneral(0.1L, 22), "0.1000000000000000000014");
 }
+
+struct ParseCase {
+    const char* name;
+    const char* text;
+    bool accepted;
+    long double value;
+};
+
+class ParseDecimal : public testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseDecimal, ReadsOnlyDecimalNumbers)
+{
+    const ParseCase& c = GetParam();
+    const std::optional<long double> value = parseDecimal(c.text);
+    ASSERT_EQ(value.has_value(), c.accepted);
+    if (c.accepted) {
+        EXPECT_EQ(*value, c.value);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ParseDecimal,
+    testing::Values(ParseCase{"Integer", "42", true, 42},
+                    ParseCase{"NegativeFraction", "-0.5", true, -0.5L},
+                    ParseCase{"PlusSign", "+3", true, 3},
+                    ParseCase{"LeadingPoint", ".25", true, 0.25L},
+                    ParseCase{"TrailingPoint", "4.", true, 4},
+                    ParseCase{"Exponent", "1.5E3", true, 1500},
+                    ParseCase{"NegativeExponent", "25e-1", true, 2.5L},
+                    ParseCase{"Overflow", "1e5000", true, HUGE_VALL},
+                    ParseCase{"NegativeOverflow", "-1e5000", true, -HUGE_VALL},
+                    ParseCase{"Underflow", "1e-5000", true, 0},
+                    ParseCase{"LongMantissaUnderflow", "0.000001e-4945", true, 0},
+                    ParseCase{"Empty", "", false, 0},
+                    ParseCase{"PointOnly", ".", false, 0},
+                    ParseCase{"SignOnly", "-", false, 0},
+                    ParseCase{"DoubleSign", "--1", false, 0},
+                    ParseCase{"Comma", "1,5", false, 0},
+                    ParseCase{"Blank", " 1", false, 0},
+                    ParseCase{"Infinity", "inf", false, 0},
+                    ParseCase{"NotANumber", "nan", false, 0},
+                    ParseCase{"Hexadecimal", "0x1p3", false, 0},
+                    ParseCase{"ExponentWithoutDigits", "1e+", false, 0},
+                    ParseCase{"TwoPoints", "1.2.3", false, 0}),
+    [](const testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace quarlo
