@@ -2,11 +2,17 @@
 
 #include <algorithm>
 #include <atomic>
+#include <filesystem>
 #include <thread>
 
 namespace quarlo::cli {
 
-RunFiles filesFor(const std::string& projectPath, const std::string& version) {
+// The program hands the engine full paths, so the report's file-location line names the
+// project's folder; a run from here does the same.
+RunFiles filesFor(const std::string& project, const std::string& version) {
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(project, error).lexically_normal();
+    const std::string projectPath = error ? project : full.string();
     const auto slash = projectPath.find_last_of('/');
     const auto dot = projectPath.find_last_of('.');
     const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
