@@ -80,12 +80,14 @@ public:
     void SetFormParent(void* value) { m_formParent = value; }
     const std::vector<std::uint8_t>& HelpPicture() const { return m_helpPicture; }
     void SetHelpPicture(std::vector<std::uint8_t> picture);
-    ChartSettings& Chart()
+    // Deduced return types: clang 14 compiles constrained members in the explicit
+    // instantiation of the plain variant too, where m_chart is no ChartSettings.
+    auto& Chart()
         requires V::isChart
     {
         return m_chart;
     }
-    const ChartSettings& Chart() const
+    const auto& Chart() const
         requires V::isChart
     {
         return m_chart;
