@@ -57,7 +57,10 @@ private:
 std::string word(const std::string& line, int index) {
     std::istringstream words(line);
     std::string w;
-    for (int i = 0; i <= index && (words >> w); ++i) {
+    for (int i = 0; i <= index; ++i) {
+        if (!(words >> w)) {
+            return {};
+        }
     }
     return w;
 }
