@@ -1,46 +1,162 @@
 #include "DecimalDigits.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
 
 namespace quarlo {
 
 namespace {
 
-// A float's exact expansion has at most 112 significant decimal digits; asking for more
-// from the double conversion makes it exact, so no library rounding is involved.
-constexpr int kExactPrecision = 120;
+// A float is M x 2^e with M below 2^24. For e >= 0 the integer M x 2^e, and for e down to
+// about -44 the integer M x 5^-e (the value times 10^-e), fit in 128 bits, which covers
+// every value from about 5E-7 up to the largest float: their digits come from integer
+// arithmetic alone. The rest go through an exact double conversion.
+__extension__ typedef unsigned __int128 Wide;
+
+constexpr int kMaxPow5 = 55;   // 5^55 < 2^128 <= 5^56
+
+constexpr std::array<Wide, kMaxPow5 + 1> kPow5 = [] {
+    std::array<Wide, kMaxPow5 + 1> powers{};
+    Wide p = 1;
+    for (Wide& power : powers) {
+        power = p;
+        p *= 5;
+    }
+    return powers;
+}();
+
+// The largest M for which M x 5^k still fits.
+constexpr std::array<Wide, kMaxPow5 + 1> kPow5Limit = [] {
+    std::array<Wide, kMaxPow5 + 1> limits{};
+    for (std::size_t k = 0; k < limits.size(); ++k)
+        limits[k] = ~Wide(0) / kPow5[k];
+    return limits;
+}();
+
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int n = 0; n < 100; ++n) {
+        pairs[static_cast<std::size_t>(2 * n)] = static_cast<char>('0' + n / 10);
+        pairs[static_cast<std::size_t>(2 * n + 1)] = static_cast<char>('0' + n % 10);
+    }
+    return pairs;
+}();
+
+constexpr std::uint64_t kTen19 = 10'000'000'000'000'000'000ULL;
+
+char* putPair(char* end, std::uint64_t pair) {
+    end -= 2;
+    std::memcpy(end, kDigitPairs.data() + 2 * pair, 2);
+    return end;
+}
+
+// The digits of v (v > 0) ending just before `end`; returns where they begin.
+char* putDigits(char* end, std::uint64_t v) {
+    while (v >= 100) {
+        end = putPair(end, v % 100);
+        v /= 100;
+    }
+    if (v >= 10)
+        return putPair(end, v);
+    *--end = static_cast<char>('0' + v);
+    return end;
+}
+
+// Exactly 19 digits of v < 10^19, leading zeros included.
+char* putNineteenDigits(char* end, std::uint64_t v) {
+    for (int n = 0; n < 9; ++n) {
+        end = putPair(end, v % 100);
+        v /= 100;
+    }
+    *--end = static_cast<char>('0' + v);
+    return end;
+}
+
+char* putDigits(char* end, Wide n) {
+    while (n > UINT64_MAX) {
+        const Wide q = n / kTen19;
+        end = putNineteenDigits(end, static_cast<std::uint64_t>(n - q * kTen19));
+        n = q;
+    }
+    return putDigits(end, static_cast<std::uint64_t>(n));
+}
 
 }  // namespace
 
 DecimalDigits::DecimalDigits(Real value) {
     m_negative = std::signbit(value);
-    const double magnitude = std::fabs(static_cast<double>(value));
-    if (magnitude == 0.0) {
-        m_digits = "0";
+    const Real magnitude = std::fabs(value);
+    if (magnitude == 0 || !std::isfinite(magnitude))
         return;
+    if (!expandExactly(magnitude))
+        expandThroughDouble(magnitude);
+    dropTrailingZeros();
+}
+
+bool DecimalDigits::expandExactly(Real magnitude) {
+    const auto bits = std::bit_cast<std::uint32_t>(magnitude);
+    const std::uint32_t biased = bits >> 23;
+    std::uint32_t M = bits & 0x7FFFFFu;
+    int e2 = -149;   // subnormals
+    if (biased != 0) {
+        M |= 0x800000u;
+        e2 = static_cast<int>(biased) - 150;
     }
+    const int shift = std::countr_zero(M);
+    M >>= shift;
+    e2 += shift;
+
+    char buffer[48];
+    char* const end = buffer + sizeof buffer;
+    const char* begin = nullptr;
+    int fractionDigits = 0;
+    if (e2 >= 0) {
+        begin = putDigits(end, Wide(M) << e2);
+    } else {
+        const auto k = static_cast<std::size_t>(-e2);
+        if (k > kMaxPow5 || M > kPow5Limit[k])
+            return false;
+        begin = putDigits(end, Wide(M) * kPow5[k]);
+        fractionDigits = static_cast<int>(k);
+    }
+    m_count = static_cast<int>(end - begin);
+    std::memcpy(m_digits, begin, static_cast<std::size_t>(m_count));
+    m_exponent = m_count - fractionDigits;
+    return true;
+}
+
+// A float's exact expansion has at most 112 significant digits; asking the double
+// conversion for 120 makes it exact, so no library rounding is involved.
+void DecimalDigits::expandThroughDouble(Real magnitude) {
+    constexpr int kExactPrecision = 120;
     char buffer[kExactPrecision + 16];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(magnitude),
                                       std::chars_format::scientific, kExactPrecision);
     // Layout: d.ddddde[+-]xx
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const auto ePos = text.find('e');
-    m_digits.push_back(text[0]);
-    m_digits.append(text.substr(2, ePos - 2));
+    m_digits[0] = text[0];
+    const std::string_view fraction = text.substr(2, ePos - 2);
+    const std::size_t kept = std::min<std::size_t>(fraction.size(), maxDigits - 1);
+    std::memcpy(m_digits + 1, fraction.data(), kept);
+    m_count = static_cast<int>(kept) + 1;
     int exponent10 = 0;
     const char* expBegin = text.data() + ePos + 1;
     if (*expBegin == '+')
         ++expBegin;
     std::from_chars(expBegin, text.data() + text.size(), exponent10);
     m_exponent = exponent10 + 1;
-    const auto last = m_digits.find_last_not_of('0');
-    m_digits.resize(last + 1);
 }
 
-char DecimalDigits::digit(int i) const {
-    return i >= 0 && i < static_cast<int>(m_digits.size()) ? m_digits[static_cast<std::size_t>(i)] : '0';
+void DecimalDigits::dropTrailingZeros() {
+    while (m_count > 0 && m_digits[m_count - 1] == '0')
+        --m_count;
 }
 
 void DecimalDigits::roundToSignificant(int count) {
@@ -49,24 +165,26 @@ void DecimalDigits::roundToSignificant(int count) {
     const bool roundUp = digit(count) >= '5';
     if (count <= 0) {
         // Nothing is kept: the value becomes 0, or one unit in the last kept position.
-        m_digits = roundUp ? "1" : "0";
+        m_count = roundUp ? 1 : 0;
+        m_digits[0] = '1';
         m_exponent = roundUp ? m_exponent - count + 1 : 0;
         return;
     }
-    m_digits.resize(static_cast<std::size_t>(count), '0');
+    if (count >= m_count)
+        return;   // every dropped digit is 0
+    m_count = count;
     if (!roundUp)
         return;
     int i = count - 1;
-    while (i >= 0 && m_digits[static_cast<std::size_t>(i)] == '9') {
-        m_digits[static_cast<std::size_t>(i)] = '0';
+    while (i >= 0 && m_digits[i] == '9') {
+        m_digits[i] = '0';
         --i;
     }
     if (i >= 0) {
-        ++m_digits[static_cast<std::size_t>(i)];
+        ++m_digits[i];
     } else {
         // 0.999.. rounded up to 1.000..: one more digit in front, same count kept.
-        m_digits.insert(m_digits.begin(), '1');
-        m_digits.pop_back();
+        m_digits[0] = '1';
         ++m_exponent;
     }
 }

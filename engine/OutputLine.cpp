@@ -2,6 +2,8 @@
 
 #include "DecimalDigits.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -17,23 +19,44 @@ namespace quarlo {
 
 namespace {
 
-void appendField(std::string& out, int width, const std::string& body) {
+// Appends a right-aligned field of `width` for a body of `length` characters and returns
+// where the body goes, so that the number is written in place; a body that does not fit
+// fills the field with asterisks instead and nullptr comes back. A width of 0 or less
+// writes nothing.
+char* placeField(std::string& out, int width, int length) {
     if (width <= 0)
-        return;
-    if (static_cast<int>(body.size()) > width) {
-        out.append(static_cast<std::size_t>(width), '*');
-        return;
+        return nullptr;
+    const auto w = static_cast<std::size_t>(width);
+    if (length > width) {
+        out.append(w, '*');
+        return nullptr;
     }
-    out.append(static_cast<std::size_t>(width) - body.size(), ' ');
-    out += body;
+    const std::size_t start = out.size();
+    out.resize(start + w, ' ');
+    return out.data() + start + (w - static_cast<std::size_t>(length));
 }
 
-// sign + "0" + rest, or sign + rest when the leading zero alone makes it too wide.
-std::string withOptionalZero(int width, const std::string& sign, const std::string& rest) {
-    std::string full = sign + "0" + rest;
-    if (static_cast<int>(full.size()) <= width)
-        return full;
-    return sign + rest;
+// A number's field up to its first digit or point: the sign, then a "0" in front when the
+// number has no whole digits (belowOne) and the zero still fits; `rest` characters follow,
+// written by the caller at the place returned.
+char* placeNumber(std::string& out, int width, bool minus, bool belowOne, int rest) {
+    int length = (minus ? 1 : 0) + rest;
+    const bool leadingZero = belowOne && length + 1 <= width;
+    if (leadingZero)
+        ++length;
+    char* place = placeField(out, width, length);
+    if (place == nullptr)
+        return nullptr;
+    if (minus)
+        *place++ = '-';
+    if (leadingZero)
+        *place++ = '0';
+    return place;
+}
+
+void appendField(std::string& out, int width, std::string_view body) {
+    if (char* place = placeField(out, width, static_cast<int>(body.size())))
+        body.copy(place, body.size());
 }
 
 // NaN and infinities cannot be expressed in F or E form; they are named instead.
@@ -51,20 +74,28 @@ bool appendNonFinite(std::string& out, int width, Real value) {
     return false;
 }
 
-std::string exponentPart(int exponent) {
+// The exponent takes four characters: E, sign and two digits, or sign and three digits
+// in place of the E.
+constexpr int kExponentLength = 4;
+
+char* putExponent(char* place, int exponent) {
     const int magnitude = std::abs(exponent);
-    const char sign = exponent < 0 ? '-' : '+';
-    if (magnitude > 999)
-        return {};
-    std::string digits = std::to_string(magnitude);
+    if (magnitude <= 99)
+        *place++ = 'E';
+    *place++ = exponent < 0 ? '-' : '+';
     if (magnitude > 99)
-        return std::string(1, sign) + digits;   // three digits take the place of the "E"
-    if (digits.size() < 2)
-        digits.insert(digits.begin(), '0');
-    return std::string("E") + sign + digits;
+        *place++ = static_cast<char>('0' + magnitude / 100);
+    *place++ = static_cast<char>('0' + magnitude / 10 % 10);
+    *place++ = static_cast<char>('0' + magnitude % 10);
+    return place;
 }
 
 }  // namespace
+
+OutputLine::OutputLine() {
+    // Room for the widest line of the report, so building a line allocates once.
+    m_text.reserve(128);
+}
 
 OutputLine& OutputLine::x(int n) {
     if (n > 0)
@@ -88,7 +119,9 @@ OutputLine& OutputLine::a(std::string_view field, int n) {
 }
 
 OutputLine& OutputLine::i(int width, long long value) {
-    appendField(m_text, width, std::to_string(value));
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    appendField(m_text, width, std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
     return *this;
 }
 
@@ -97,18 +130,17 @@ OutputLine& OutputLine::f(int width, int decimals, Real value) {
         return *this;
     DecimalDigits number(value);
     number.roundToDecimals(decimals);
-    const std::string sign = number.negative() && !number.zero() ? "-" : "";
-    std::string fraction = ".";
-    for (int j = 0; j < decimals; ++j)
-        fraction += number.digit(number.exponent() + j);
-    if (number.zero() || number.exponent() <= 0) {
-        appendField(m_text, width, withOptionalZero(width, sign, fraction));
+    const bool minus = number.negative() && !number.zero();
+    const int whole = number.zero() ? 0 : std::max(number.exponent(), 0);
+    const int fraction = std::max(decimals, 0);
+    char* place = placeNumber(m_text, width, minus, whole == 0, whole + 1 + fraction);
+    if (place == nullptr)
         return *this;
-    }
-    const std::string whole = number.digits().substr(0, static_cast<std::size_t>(number.exponent()));
-    std::string body = sign + whole;
-    body.append(static_cast<std::size_t>(number.exponent()) - whole.size(), '0');
-    appendField(m_text, width, body + fraction);
+    for (int j = 0; j < whole; ++j)
+        *place++ = number.digit(j);
+    *place++ = '.';
+    for (int j = 0; j < fraction; ++j)
+        *place++ = number.digit(number.exponent() + j);
     return *this;
 }
 
@@ -118,23 +150,29 @@ OutputLine& OutputLine::e(int width, int decimals, Real value) {
     DecimalDigits number(value);
     number.roundToSignificant(decimals);
     const bool zero = number.zero();
-    const std::string sign = number.negative() && !zero ? "-" : "";
-    const std::string exponent = exponentPart(zero ? 0 : number.exponent());
-    if (exponent.empty()) {
+    const bool minus = number.negative() && !zero;
+    const int exponent = zero ? 0 : number.exponent();
+    if (std::abs(exponent) > 999) {
         if (width > 0)
             m_text.append(static_cast<std::size_t>(width), '*');
         return *this;
     }
-    std::string mantissa = ".";
-    for (int j = 0; j < decimals; ++j)
-        mantissa += zero ? '0' : number.digit(j);
-    appendField(m_text, width, withOptionalZero(width, sign, mantissa + exponent));
+    const int mantissa = std::max(decimals, 0);
+    char* place = placeNumber(m_text, width, minus, true, 1 + mantissa + kExponentLength);
+    if (place == nullptr)
+        return *this;
+    *place++ = '.';
+    for (int j = 0; j < mantissa; ++j)
+        *place++ = number.digit(j);
+    putExponent(place, exponent);
     return *this;
 }
 
 OutputLine& OutputLine::freeInt(long long value) {
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     m_text += ' ';
-    m_text += std::to_string(value);
+    m_text.append(buffer, result.ptr);
     return *this;
 }
 

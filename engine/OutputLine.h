@@ -12,6 +12,8 @@ namespace quarlo {
 // A value that does not fit its field fills the field with asterisks.
 class OutputLine {
 public:
+    OutputLine();
+
     OutputLine& x(int n);                                  // nX: n blanks
     OutputLine& text(std::string_view literal);            // a quoted text as it stands
     OutputLine& a(std::string_view field, int n);          // An: first n characters, blank padded
