@@ -21,15 +21,18 @@ __extension__ typedef unsigned __int128 Wide;
 
 constexpr int kMaxPow5 = 55;   // 5^55 < 2^128 <= 5^56
 
-constexpr std::array<Wide, kMaxPow5 + 1> kPow5 = [] {
-    std::array<Wide, kMaxPow5 + 1> powers{};
+template <std::size_t Count>
+constexpr std::array<Wide, Count> powersOf(unsigned base) {
+    std::array<Wide, Count> powers{};
     Wide p = 1;
     for (Wide& power : powers) {
         power = p;
-        p *= 5;
+        p *= base;
     }
     return powers;
-}();
+}
+
+constexpr auto kPow5 = powersOf<kMaxPow5 + 1>(5);
 
 // The largest M for which M x 5^k still fits.
 constexpr std::array<Wide, kMaxPow5 + 1> kPow5Limit = [] {
@@ -38,6 +41,33 @@ constexpr std::array<Wide, kMaxPow5 + 1> kPow5Limit = [] {
         limits[k] = ~Wide(0) / kPow5[k];
     return limits;
 }();
+
+constexpr int kMaxPow10 = 38;   // 10^38 < 2^128 < 10^39
+
+constexpr auto kPow10 = powersOf<kMaxPow10 + 1>(10);
+
+Wide pow10(int n) { return kPow10[static_cast<std::size_t>(n)]; }
+
+// Decimal digits of n > 0: from its bit length, corrected by one comparison.
+int digitCount(Wide n) {
+    const auto high = static_cast<std::uint64_t>(n >> 64);
+    const int bits = high != 0 ? 128 - std::countl_zero(high) : 64 - std::countl_zero(static_cast<std::uint64_t>(n));
+    const int guess = bits * 1233 >> 12;   // 1233 / 4096 is just below log10(2): never too many
+    return guess + (n >= pow10(guess) ? 1 : 0);
+}
+
+// n / d and n % d, in 64 bits when n allows it (d <= n then fits as well).
+Wide quotient(Wide n, Wide d, Wide& remainder) {
+    if (n <= UINT64_MAX) {
+        const auto n64 = static_cast<std::uint64_t>(n);
+        const auto d64 = static_cast<std::uint64_t>(d);
+        remainder = n64 % d64;
+        return n64 / d64;
+    }
+    const Wide q = n / d;
+    remainder = n - q * d;
+    return q;
+}
 
 constexpr std::array<char, 200> kDigitPairs = [] {
     std::array<char, 200> pairs{};
@@ -94,12 +124,11 @@ DecimalDigits::DecimalDigits(Real value) {
     const Real magnitude = std::fabs(value);
     if (magnitude == 0 || !std::isfinite(magnitude))
         return;
-    if (!expandExactly(magnitude))
+    if (!holdExactly(magnitude))
         expandThroughDouble(magnitude);
-    dropTrailingZeros();
 }
 
-bool DecimalDigits::expandExactly(Real magnitude) {
+bool DecimalDigits::holdExactly(Real magnitude) {
     const auto bits = std::bit_cast<std::uint32_t>(magnitude);
     const std::uint32_t biased = bits >> 23;
     std::uint32_t M = bits & 0x7FFFFFu;
@@ -112,22 +141,19 @@ bool DecimalDigits::expandExactly(Real magnitude) {
     M >>= shift;
     e2 += shift;
 
-    char buffer[48];
-    char* const end = buffer + sizeof buffer;
-    const char* begin = nullptr;
     int fractionDigits = 0;
     if (e2 >= 0) {
-        begin = putDigits(end, Wide(M) << e2);
+        m_value = Wide(M) << e2;
     } else {
         const auto k = static_cast<std::size_t>(-e2);
         if (k > kMaxPow5 || M > kPow5Limit[k])
             return false;
-        begin = putDigits(end, Wide(M) * kPow5[k]);
+        m_value = Wide(M) * kPow5[k];
         fractionDigits = static_cast<int>(k);
     }
-    m_count = static_cast<int>(end - begin);
-    std::memcpy(m_digits, begin, static_cast<std::size_t>(m_count));
+    m_count = digitCount(m_value);
     m_exponent = m_count - fractionDigits;
+    m_integer = true;
     return true;
 }
 
@@ -146,6 +172,8 @@ void DecimalDigits::expandThroughDouble(Real magnitude) {
     const std::size_t kept = std::min<std::size_t>(fraction.size(), maxDigits - 1);
     std::memcpy(m_digits + 1, fraction.data(), kept);
     m_count = static_cast<int>(kept) + 1;
+    while (m_digits[m_count - 1] == '0')
+        --m_count;
     int exponent10 = 0;
     const char* expBegin = text.data() + ePos + 1;
     if (*expBegin == '+')
@@ -154,24 +182,51 @@ void DecimalDigits::expandThroughDouble(Real magnitude) {
     m_exponent = exponent10 + 1;
 }
 
-void DecimalDigits::dropTrailingZeros() {
-    while (m_count > 0 && m_digits[m_count - 1] == '0')
-        --m_count;
+void DecimalDigits::setDigits(Wide n) const {
+    char buffer[48];
+    char* const end = buffer + sizeof buffer;
+    const char* begin = putDigits(end, n);
+    std::memcpy(m_digits, begin, static_cast<std::size_t>(end - begin));
+    m_integer = false;
 }
 
 void DecimalDigits::roundToSignificant(int count) {
-    if (zero())
-        return;
-    const bool roundUp = digit(count) >= '5';
+    if (zero() || count >= m_count)
+        return;   // every dropped digit is 0
     if (count <= 0) {
         // Nothing is kept: the value becomes 0, or one unit in the last kept position.
+        const bool roundUp = count == 0 && digit(0) >= '5';
+        m_integer = false;
         m_count = roundUp ? 1 : 0;
         m_digits[0] = '1';
         m_exponent = roundUp ? m_exponent - count + 1 : 0;
         return;
     }
-    if (count >= m_count)
-        return;   // every dropped digit is 0
+    if (m_integer)
+        roundInteger(count);
+    else
+        roundWrittenDigits(count);
+}
+
+// The dropped digits are the remainder by 10^dropped; they round up from half of it.
+void DecimalDigits::roundInteger(int count) {
+    const Wide unit = pow10(m_count - count);
+    Wide dropped = 0;
+    Wide kept = quotient(m_value, unit, dropped);
+    if (dropped >= unit / 2) {
+        ++kept;
+        if (kept == pow10(count)) {
+            // 0.999.. rounded up to 1.000..: one more digit in front, same count kept.
+            kept = pow10(count - 1);
+            ++m_exponent;
+        }
+    }
+    m_value = kept;
+    m_count = count;
+}
+
+void DecimalDigits::roundWrittenDigits(int count) {
+    const bool roundUp = m_digits[count] >= '5';
     m_count = count;
     if (!roundUp)
         return;

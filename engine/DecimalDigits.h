@@ -10,8 +10,9 @@ namespace quarlo {
 // same digits the common Fortran runtimes print, independent of any intermediate
 // double-precision or library rounding.
 //
-// The digits live in the object itself: the report writes hundreds of thousands of
-// numbers, and no number may cost a heap allocation.
+// The report writes hundreds of thousands of numbers, so no number may cost a heap
+// allocation: the digits live in the object. Most floats are held as one 128-bit integer
+// until they are rounded, and only the digits that are kept are ever written out.
 class DecimalDigits {
 public:
     // value must be finite; a NaN or an infinity gives the digits of zero.
@@ -30,20 +31,33 @@ public:
     void roundToDecimals(int decimals) { roundToSignificant(m_exponent + decimals); }
 
     // The digit at significant position i (0-based), '0' beyond the stored ones.
-    char digit(int i) const { return i >= 0 && i < m_count ? m_digits[i] : '0'; }
+    char digit(int i) const {
+        if (m_integer)
+            writeOut();
+        return i >= 0 && i < m_count ? m_digits[i] : '0';
+    }
 
     // A float's exact expansion has at most 112 significant digits.
     static constexpr int maxDigits = 120;
 
 private:
-    bool expandExactly(Real magnitude);
+    __extension__ typedef unsigned __int128 Wide;
+
+    bool holdExactly(Real magnitude);
     void expandThroughDouble(Real magnitude);
-    void dropTrailingZeros();
+    void roundInteger(int count);
+    void roundWrittenDigits(int count);
+    void setDigits(Wide n) const;
+    void writeOut() const { setDigits(m_value); }
 
     bool m_negative = false;
     int m_exponent = 0;
-    int m_count = 0;              // stored digits, the first never '0'
-    char m_digits[maxDigits];
+    int m_count = 0;           // significant digits held, the first never 0
+    // While true the digits are those of m_value and not yet written out: rounding an
+    // integer is cheaper than writing all its digits and rounding those.
+    mutable bool m_integer = false;
+    Wide m_value = 0;
+    mutable char m_digits[maxDigits];
 };
 
 }  // namespace quarlo

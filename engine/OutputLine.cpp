@@ -60,18 +60,14 @@ void appendField(std::string& out, int width, std::string_view body) {
 }
 
 // NaN and infinities cannot be expressed in F or E form; they are named instead.
-bool appendNonFinite(std::string& out, int width, Real value) {
+void appendNonFinite(std::string& out, int width, Real value) {
     if (std::isnan(value)) {
         appendField(out, width, "NaN");
-        return true;
+        return;
     }
-    if (std::isinf(value)) {
-        const std::string sign = value < 0 ? "-" : "";
-        const std::string word = static_cast<int>(sign.size()) + 8 <= width ? "Infinity" : "Inf";
-        appendField(out, width, sign + word);
-        return true;
-    }
-    return false;
+    const std::string sign = value < 0 ? "-" : "";
+    const std::string word = static_cast<int>(sign.size()) + 8 <= width ? "Infinity" : "Inf";
+    appendField(out, width, sign + word);
 }
 
 // The exponent takes four characters: E, sign and two digits, or sign and three digits
@@ -126,8 +122,10 @@ OutputLine& OutputLine::i(int width, long long value) {
 }
 
 OutputLine& OutputLine::f(int width, int decimals, Real value) {
-    if (appendNonFinite(m_text, width, value))
+    if (!std::isfinite(value)) {
+        appendNonFinite(m_text, width, value);
         return *this;
+    }
     DecimalDigits number(value);
     number.roundToDecimals(decimals);
     const bool minus = number.negative() && !number.zero();
@@ -145,8 +143,10 @@ OutputLine& OutputLine::f(int width, int decimals, Real value) {
 }
 
 OutputLine& OutputLine::e(int width, int decimals, Real value) {
-    if (appendNonFinite(m_text, width, value))
+    if (!std::isfinite(value)) {
+        appendNonFinite(m_text, width, value);
         return *this;
+    }
     DecimalDigits number(value);
     number.roundToSignificant(decimals);
     const bool zero = number.zero();

@@ -15,18 +15,36 @@ int usedPoints(const TzCurve& curve)
     return std::min<int>(curve.NPTS, static_cast<int>(std::min(curve.ZVAL.size(), curve.TVAL.size())));
 }
 
-// First 0-based index j < n with W <= z[j], or n when there is none. The scan is the
-// rule; on ascending movements a bisection finds the same index far faster, which
-// matters for long user curves (a NaN movement matches no point in either).
-int firstAtOrAbove(const std::vector<Real>& z, int n, Real W, bool ascending = false)
+// True when j is the first index with W <= z[j] (n when there is none) on ascending z.
+bool isFirstAtOrAbove(const std::vector<Real>& z, int n, Real W, int j)
 {
-    if (ascending && !std::isnan(W))
-        return static_cast<int>(std::lower_bound(z.begin(), z.begin() + n, W) - z.begin());
+    if (j < 0 || j > n)
+        return false;
+    return (j == 0 || z[static_cast<std::size_t>(j - 1)] < W) && (j == n || W <= z[static_cast<std::size_t>(j)]);
+}
+
+// First 0-based index j < n with W <= z[j], or n when there is none. The scan is the
+// rule; on ascending movements the index where the last lookup landed (hint) is tried
+// first and a bisection otherwise, both finding the scan's index far faster, which
+// matters for long user curves (a NaN movement matches no point in either).
+int firstAtOrAbove(const std::vector<Real>& z, int n, Real W, bool ascending, int& hint)
+{
+    if (ascending && !std::isnan(W)) {
+        if (!isFirstAtOrAbove(z, n, W, hint))
+            hint = static_cast<int>(std::lower_bound(z.begin(), z.begin() + n, W) - z.begin());
+        return hint;
+    }
     for (int j = 0; j < n; ++j) {
         if (W <= z[static_cast<std::size_t>(j)])
             return j;
     }
     return n;
+}
+
+int firstAtOrAbove(const std::vector<Real>& z, int n, Real W)
+{
+    int hint = 0;
+    return firstAtOrAbove(z, n, W, false, hint);
 }
 
 // A value looked up on (xs, ys) at x, where j is the first index with x <= xs[j].
@@ -54,8 +72,14 @@ bool ascendingMovements(const TzCurve& curve)
 
 Real TCURVE(const TzCurve& curve, Real W, bool ascending)
 {
+    int hint = 0;
+    return TCURVE(curve, W, ascending, hint);
+}
+
+Real TCURVE(const TzCurve& curve, Real W, bool ascending, int& hint)
+{
     const int n = usedPoints(curve);
-    const int j = firstAtOrAbove(curve.ZVAL, n, W, ascending);
+    const int j = firstAtOrAbove(curve.ZVAL, n, W, ascending, hint);
     if (j < n && W == curve.ZVAL[static_cast<std::size_t>(j)])
         return curve.TVAL[static_cast<std::size_t>(j)];
     return interpolateAt(curve.ZVAL, curve.TVAL, n, j, W);
@@ -107,10 +131,10 @@ CurveBracket bracketAt(const EngineData& d, Real X)
 
 Real unitTransfer(const CurveBracket& bracket, Real W)
 {
-    const Real t1 = TCURVE(*bracket.upper, W, bracket.upperAscending);
+    const Real t1 = TCURVE(*bracket.upper, W, bracket.upperAscending, bracket.upperHint);
     if (bracket.lower == nullptr)
         return t1;
-    const Real t2 = TCURVE(*bracket.lower, W, bracket.lowerAscending);
+    const Real t2 = TCURVE(*bracket.lower, W, bracket.lowerAscending, bracket.lowerHint);
     return interpolateLinear(bracket.X, bracket.upper->DEPTHC, t1, bracket.lower->DEPTHC, t2);
 }
 

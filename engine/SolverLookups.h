@@ -17,6 +17,8 @@ Real TCURVE(const TzCurve& curve, Real W);
 
 // The same lookup for a curve known to have ascending movements, found by bisection.
 Real TCURVE(const TzCurve& curve, Real W, bool ascending);
+// ... tried first at point index `hint`, which is then set to where the lookup landed.
+Real TCURVE(const TzCurve& curve, Real W, bool ascending, int& hint);
 
 // True when the curve's movements never decrease, so that the bisection finds the
 // point the scan would.
@@ -36,6 +38,10 @@ struct CurveBracket {
     bool upperAscending = false;      // movements of upper ascend (see ascendingMovements)
     bool lowerAscending = false;
     Real X = 0;                       // the depth served
+    // Where the last lookup on each curve landed: a segment's movement changes little
+    // from one pass to the next, so the next lookup tries there first.
+    mutable int upperHint = 0;
+    mutable int lowerHint = 0;
 };
 
 // Curves in order of depth; a depth shallower than the first curve uses the first, a
