@@ -22,14 +22,14 @@ void stopDiameter(RunContext& ctx, const TzCurve& curve)
     OutputLine message;
     message.x(5).text("T-Z CURVE").i(5, curve.ICURVE).text(" OF SOIL TYPE").i(2, curve.KSOILC)
         .text(" NEEDS AN OUTER DIAMETER > 0: OUTER DIAMETER =").e(9, 2, ctx.data.DIAM);
-    stopWithWarning(ctx, ISTAT_TZ_DIAMETER, message);
+    stopWithWarning(ctx, status::kTzDiameter, message);
 }
 
 void stopNotFinite(RunContext& ctx, const TzCurve& curve)
 {
     OutputLine message;
     message.x(5).text("T-Z CURVE").i(5, curve.ICURVE).text(" HAS A VALUE THAT IS NOT A FINITE NUMBER");
-    stopWithWarning(ctx, ISTAT_NOT_FINITE, message);
+    stopWithWarning(ctx, status::kCurveNotFinite, message);
 }
 
 // One curve at its generation depth: side friction and friction angle there, then its

@@ -24,10 +24,10 @@ const std::vector<Real>& columnValues(const EngineData& d, ProfileColumn V)
 int beyondProfileStatus(ProfileColumn V)
 {
     switch (V) {
-    case ProfileColumn::C1: return 5;
-    case ProfileColumn::SKIN: return 6;
-    case ProfileColumn::TIP: return 7;
-    case ProfileColumn::PHI1: return 8;
+    case ProfileColumn::C1: return status::kBeyondShearStrength;
+    case ProfileColumn::SKIN: return status::kBeyondSideFriction;
+    case ProfileColumn::TIP: return status::kBeyondTipResistance;
+    case ProfileColumn::PHI1: return status::kBeyondFrictionAngle;
     case ProfileColumn::EE50: break;
     }
     return 0;
@@ -115,7 +115,7 @@ std::optional<Real> GAVG(RunContext& ctx, Real X)
     }
     if (X <= XG1[d.NSTR - 1])
         return S;
-    stopWithWarning(ctx, 4, beyondProfileMessage(X, "THE INPUT CURVE FOR UNIT WEIGHT"));
+    stopWithWarning(ctx, status::kBeyondUnitWeight, beyondProfileMessage(X, "THE INPUT CURVE FOR UNIT WEIGHT"));
     return std::nullopt;
 }
 

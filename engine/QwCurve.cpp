@@ -132,7 +132,7 @@ void stopNoScale(RunContext& ctx, int KTIP, Real e50)
     else
         message.text(" NEEDS AN OUTER DIAMETER > 0:");
     message.text(" OUTER DIAMETER =").e(9, 2, ctx.data.DIAM);
-    stopWithWarning(ctx, ISTAT_TIP_MOVEMENT_SCALE, message);
+    stopWithWarning(ctx, status::kTipMovementScale, message);
 }
 
 std::optional<TipCurve> clayTipCurve(RunContext& ctx, int KTIP)
@@ -193,7 +193,7 @@ void stopNoTipCurve(RunContext& ctx, int layer)
         message.text(" THE PILE TIP AT").e(9, 2, d.PLEN).text(" LIES BELOW THE LAST SOIL LAYER");
     else
         message.text(" THE TIP LAYER HAS THE UNKNOWN SOIL TYPE").i(6, d.KSOIL[layer]);
-    stopWithWarning(ctx, layer < 0 ? ISTAT_TIP_BELOW_LAYERS : ISTAT_TIP_SOIL_UNKNOWN, message);
+    stopWithWarning(ctx, layer < 0 ? status::kTipBelowLayers : status::kTipSoilUnknown, message);
 }
 
 int tipLayer(const EngineData& d)
@@ -232,7 +232,7 @@ void generateQwCurve(RunContext& ctx)
     if (!curve)
         return;
     if (!allFinite(curve->Q) || !allFinite(curve->W)) {
-        stopWithWarning(ctx, ISTAT_NOT_FINITE,
+        stopWithWarning(ctx, status::kCurveNotFinite,
                         OutputLine().x(5).text("THE TIP CURVE HAS A VALUE THAT IS NOT A FINITE NUMBER"));
         return;
     }

@@ -28,21 +28,21 @@ std::string e92(Real value)
 SolverStop checkSolverInput(const EngineData& d)
 {
     if (d.NSEG < 1)
-        return stop(noIncrements, "THE NUMBER OF PILE INCREMENTS IS" + OutputLine().i(6, d.NSEG).str()
+        return stop(status::kNoIncrements, "THE NUMBER OF PILE INCREMENTS IS" + OutputLine().i(6, d.NSEG).str()
                                    + ": AT LEAST ONE IS NEEDED");
     if (d.NCURVE < 1 || d.curves.empty())
-        return stop(noTzCurve, "THERE IS NO T-Z CURVE: THE LOAD TRANSFER CANNOT BE COMPUTED");
+        return stop(status::kNoTzCurve, "THERE IS NO T-Z CURVE: THE LOAD TRANSFER CANNOT BE COMPUTED");
     const std::size_t used = std::min(static_cast<std::size_t>(d.NCURVE), d.curves.size());
     for (std::size_t k = 0; k < used; ++k) {
         const TzCurve& c = d.curves[k];
         if (c.NPTS < 1 || c.ZVAL.empty() || c.TVAL.empty())
-            return stop(noTzCurve, "T-Z CURVE" + OutputLine().i(5, c.ICURVE).str()
+            return stop(status::kNoTzCurve, "T-Z CURVE" + OutputLine().i(5, c.ICURVE).str()
                                     + " HAS NO POINTS: THE LOAD TRANSFER CANNOT BE COMPUTED");
     }
     if (d.NQW < 1 || d.WTIP.empty() || d.QTIP.empty())
-        return stop(noTipCurve, "THE TIP CURVE HAS NO POINTS: THE TIP LOAD CANNOT BE COMPUTED");
+        return stop(status::kNoTipCurve, "THE TIP CURVE HAS NO POINTS: THE TIP LOAD CANNOT BE COMPUTED");
     if (d.NAE < 1 || d.AE.empty() || d.AEDEP.empty())
-        return stop(zeroStiffness, "THERE IS NO AE PROFILE OF THE PILE: ITS SHORTENING CANNOT BE COMPUTED");
+        return stop(status::kZeroStiffness, "THERE IS NO AE PROFILE OF THE PILE: ITS SHORTENING CANNOT BE COMPUTED");
     return {};
 }
 
@@ -51,7 +51,7 @@ SolverStop checkStiffness(const SolverPile& pile)
     for (const SolverPile::Stiffness& s : pile.stiffnesses()) {
         if (s.AE != 0 && std::isfinite(s.AE))
             continue;
-        return stop(zeroStiffness, "THE PILE STIFFNESS AE AT X =" + e92(s.XM) + " IS" + e92(s.AE)
+        return stop(status::kZeroStiffness, "THE PILE STIFFNESS AE AT X =" + e92(s.XM) + " IS" + e92(s.AE)
                                     + ": THE SHORTENING OF THE PILE CANNOT BE COMPUTED");
     }
     return {};
@@ -61,7 +61,7 @@ SolverStop checkValues(std::initializer_list<Real> values, Real W)
 {
     if (allFinite(std::span<const Real>(values.begin(), values.size())))
         return {};
-    return stop(notFinite, "AT THE TIP MOVEMENT" + e92(W) + " A LOAD OR MOVEMENT IS NOT A FINITE NUMBER");
+    return stop(status::kSolutionNotFinite, "AT THE TIP MOVEMENT" + e92(W) + " A LOAD OR MOVEMENT IS NOT A FINITE NUMBER");
 }
 
 SolverStop checkSegment(const SegmentState& s, Real W)

@@ -2,6 +2,7 @@
 
 #include "EngineData.h"
 #include "SolverPile.h"
+#include "StatusCodes.h"
 
 #include <initializer_list>
 #include <string>
@@ -14,15 +15,6 @@ struct SolverStop {
     int status = 0;
     std::string message;
     explicit operator bool() const { return status != 0; }
-};
-
-// Statuses of the solution stage.
-enum SolverStatus : int {
-    zeroStiffness = 30,     // no AE profile, or AE zero (or not finite) at a segment
-    noIncrements = 31,      // NSEG below 1
-    noTzCurve = 32,         // no t-z curve, or a curve without points
-    noTipCurve = 33,        // a Q-w curve without points
-    notFinite = 34,         // a result would be NaN or infinite
 };
 
 // Inputs the segment walk cannot work with at all.

@@ -114,7 +114,7 @@ TEST(SolverStops, ZeroStiffnessStopsBeforeAnyResultIsWritten) {
     test::setTipMovements(d, {0.1f});
     test::SolvedRun run(std::move(d));
 
-    EXPECT_EQ(run.ctx.ISTAT, zeroStiffness);
+    EXPECT_EQ(run.ctx.ISTAT, status::kZeroStiffness);
     EXPECT_EQ(run.plot.str(), "");
     const auto report = run.reportLines();
     ASSERT_EQ(report.size(), 3u);
@@ -128,7 +128,7 @@ TEST(SolverStops, NoIncrementsStop) {
     d.NSEG = 0;
     test::setTipMovements(d, {0.1f});
     test::SolvedRun run(std::move(d));
-    EXPECT_EQ(run.ctx.ISTAT, noIncrements);
+    EXPECT_EQ(run.ctx.ISTAT, status::kNoIncrements);
     EXPECT_EQ(run.plot.str(), "");
 }
 
