@@ -1,5 +1,6 @@
 #include "GenerationStop.h"
 #include "OutputLine.h"
+#include "RunHeader.h"
 #include "SolverChecks.h"
 #include "SolverHeadLoads.h"
 #include "SolverLookups.h"
@@ -10,7 +11,6 @@
 
 #include <cmath>
 #include <cstddef>
-#include <ostream>
 
 namespace quarlo {
 
@@ -129,9 +129,7 @@ void LoadTransferRun::writeSummary()
 void LoadTransferRun::runHeadLoads(SolverPile& pile)
 {
     // The head-load pass announces itself on the console with the run's banner once more.
-    if (m_ctx.console != nullptr)
-        *m_ctx.console << " PROGRAM QUARLO FOR COMPUTING LOAD VS. SETTLEMENT\n FOR AN AXIALLY LOADED PILE\n\n\n\n"
-                       << std::flush;
+    writeConsoleBanner(m_ctx.console);
     SolverHeadLoads pass(m_data, pile, m_notes);
     std::vector<HeadLoadRow> rows = pass.run(m_rows.TOPLOAD, m_rows.TIPMV);
     for (const HeadLoadRow& row : rows) {

@@ -24,6 +24,11 @@ void writeRule(TextSink& report, char c) {
 
 }  // namespace
 
+void writeConsoleBanner(std::ostream* console) {
+    if (console != nullptr)
+        *console << " PROGRAM QUARLO FOR COMPUTING LOAD VS. SETTLEMENT\n FOR AN AXIALLY LOADED PILE\n\n\n\n" << std::flush;
+}
+
 PathParts splitPath(std::string_view path) {
     PathParts parts;
     if (path.size() >= 2 && path[1] == ':') {

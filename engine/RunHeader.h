@@ -3,6 +3,7 @@
 #include "RunFiles.h"
 #include "TextSink.h"
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,9 @@ struct PathParts {
     std::string extension;
 };
 PathParts splitPath(std::string_view path);
+
+// The console lines that open a run; a null console discards them.
+void writeConsoleBanner(std::ostream* console);
 
 // Run header and file-name block, closed by an empty line.
 void writeRunHeader(TextSink& report, const RunFiles& files);

@@ -21,10 +21,6 @@ void consoleLines(const RunOptions& options, std::string_view text) {
         *options.console << text << std::flush;
 }
 
-void writeBanner(const RunOptions& options) {
-    consoleLines(options, " PROGRAM QUARLO FOR COMPUTING LOAD VS. SETTLEMENT\n FOR AN AXIALLY LOADED PILE\n\n\n\n");
-}
-
 bool blankName(const std::string& name) { return name.find_first_not_of(' ') == std::string::npos; }
 
 // The files of one run, opened in the order the run needs them. Destruction closes
@@ -163,7 +159,7 @@ RunOutcome failedOutcome(int code, std::string message) {
 
 RunOutcome runAnalysis(const RunFiles& files, const RunOptions& options) noexcept {
     try {
-        writeBanner(options);
+        writeConsoleBanner(options.console);
         return Run(files, options).execute();
     } catch (...) {
         // Only an allocation failure while building the outcome itself can get here.
@@ -177,7 +173,7 @@ RunOutcome runAnalysis(const RunFiles& files, const RunOptions& options) noexcep
 
 int runFromNamesFile(const RunOptions& options) noexcept {
     try {
-        writeBanner(options);
+        writeConsoleBanner(options.console);
         std::ifstream names("names.dat", std::ios::binary);
         RunFiles files;
         if (!names.is_open() || !readNamesFile(names, files, options.console)) {
