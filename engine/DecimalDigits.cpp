@@ -182,12 +182,23 @@ void DecimalDigits::expandThroughDouble(Real magnitude) {
     m_exponent = exponent10 + 1;
 }
 
+// n has exactly m_count digits.
 void DecimalDigits::setDigits(Wide n) const {
-    char buffer[48];
-    char* const end = buffer + sizeof buffer;
-    const char* begin = putDigits(end, n);
-    std::memcpy(m_digits, begin, static_cast<std::size_t>(end - begin));
+    putDigits(m_digits + m_count, n);
     m_integer = false;
+}
+
+char* DecimalDigits::copyDigits(char* out, int first, int n) const {
+    if (n <= 0)
+        return out;
+    if (m_integer)
+        writeOut();
+    std::memset(out, '0', static_cast<std::size_t>(n));
+    const int from = std::max(first, 0);
+    const int to = std::min(first + n, m_count);
+    if (from < to)
+        std::memcpy(out + (from - first), m_digits + from, static_cast<std::size_t>(to - from));
+    return out + n;
 }
 
 void DecimalDigits::roundToSignificant(int count) {

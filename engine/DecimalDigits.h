@@ -37,6 +37,9 @@ public:
         return i >= 0 && i < m_count ? m_digits[i] : '0';
     }
 
+    // Writes the n digits from significant position `first` on to out; returns their end.
+    char* copyDigits(char* out, int first, int n) const;
+
     // A float's exact expansion has at most 112 significant digits.
     static constexpr int maxDigits = 120;
 

@@ -108,7 +108,7 @@ bool LoadTransferRun::writeSegments(const SolverPile& pile, Real W)
             return false;
         if (m_data.KPRINT == 0)
             m_tables.segmentLines(state, s + 1 == segments.size(), pile.DL(), m_TFLAG);
-        m_tables.distributionRow(state);
+        m_tables.distributionRow(state, s);
         distribution.push_back({state.XM, state.QAVG, state.WMID});
         if (!state.converged)
             m_notes.segmentNotConverged(W, state);

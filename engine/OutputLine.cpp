@@ -134,11 +134,9 @@ OutputLine& OutputLine::f(int width, int decimals, Real value) {
     char* place = placeNumber(m_text, width, minus, whole == 0, whole + 1 + fraction);
     if (place == nullptr)
         return *this;
-    for (int j = 0; j < whole; ++j)
-        *place++ = number.digit(j);
+    place = number.copyDigits(place, 0, whole);
     *place++ = '.';
-    for (int j = 0; j < fraction; ++j)
-        *place++ = number.digit(number.exponent() + j);
+    number.copyDigits(place, number.exponent(), fraction);
     return *this;
 }
 
@@ -162,9 +160,7 @@ OutputLine& OutputLine::e(int width, int decimals, Real value) {
     if (place == nullptr)
         return *this;
     *place++ = '.';
-    for (int j = 0; j < mantissa; ++j)
-        *place++ = number.digit(j);
-    putExponent(place, exponent);
+    putExponent(number.copyDigits(place, 0, mantissa), exponent);
     return *this;
 }
 

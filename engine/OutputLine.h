@@ -22,6 +22,12 @@ public:
     OutputLine& e(int width, int decimals, Real value);    // Ew.d
     OutputLine& freeInt(long long value);                  // free-format integer, one blank before
 
+    // Empties the line and keeps its room, for a writer that builds many lines in turn.
+    OutputLine& clear() {
+        m_text.clear();
+        return *this;
+    }
+
     const std::string& str() const { return m_text; }
 
 private:

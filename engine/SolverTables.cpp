@@ -2,6 +2,9 @@
 
 #include "OutputLine.h"
 
+#include <bit>
+#include <cstdint>
+
 namespace quarlo {
 
 void SolverTables::tipMovementHeading(Real W, Real QN1)
@@ -23,13 +26,13 @@ void SolverTables::tipMovementHeading(Real W, Real QN1)
 
 void SolverTables::nodeLine(Real depth, Real QN, Real WN)
 {
-    m_report.write(OutputLine().x(1).f(6, 1, depth).x(8).x(10).e(10, 3, QN).x(20).e(10, 3, WN));
+    m_report.write(m_line.clear().x(1).f(6, 1, depth).x(8).x(10).e(10, 3, QN).x(20).e(10, 3, WN));
 }
 
 void SolverTables::segmentLines(const SegmentState& s, bool head, Real DL, bool reversed)
 {
     nodeLine(s.XB, shownAs(s.QN0, reversed), shownAs(s.WN0, reversed));
-    m_report.write(OutputLine()
+    m_report.write(m_line.clear()
                        .x(1).f(6, 1, s.XM)
                        .f(6, 2, shownAs(s.t, reversed))
                        .e(10, 3, shownAs(s.DQ, reversed))
@@ -45,9 +48,23 @@ void SolverTables::distributionCount(int NTIPMV)
     m_plot.write(OutputLine().freeInt(NTIPMV).freeInt(m_data.NSEG).freeInt(m_data.KUNITS));
 }
 
-void SolverTables::distributionRow(const SegmentState& s)
+void SolverTables::distributionRow(const SegmentState& s, std::size_t index)
 {
-    m_plot.write(OutputLine().x(1).e(10, 3, s.XM).x(3).e(10, 3, s.QAVG).x(3).e(10, 3, s.WMID));
+    m_plot.write(m_line.clear().x(1).text(depthText(index, s.XM)).x(3).e(10, 3, s.QAVG).x(3).e(10, 3, s.WMID));
+}
+
+std::string_view SolverTables::depthText(std::size_t index, Real XM)
+{
+    if (index >= m_depthTexts.size())
+        m_depthTexts.resize(index + 1);
+    DepthText& depth = m_depthTexts[index];
+    // Bitwise equal, so that -0 and 0 or two NaNs are never taken for each other.
+    if (!depth.made || std::bit_cast<std::uint32_t>(depth.XM) != std::bit_cast<std::uint32_t>(XM)) {
+        depth.text = OutputLine().e(10, 3, XM).str();
+        depth.XM = XM;
+        depth.made = true;
+    }
+    return depth.text;
 }
 
 OutputLine SolverTables::settlementLine(const SettlementRow& row)

@@ -6,6 +6,8 @@
 #include "SolverPile.h"
 #include "TextSink.h"
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,9 +27,9 @@ public:
     // head node as well. In uplift every load, transfer and movement is shown reversed.
     void segmentLines(const SegmentState& s, bool head, Real DL, bool reversed);
 
-    // Block 3: the count line once, then one row per segment.
+    // Block 3: the count line once, then one row per segment (index 0 at the tip).
     void distributionCount(int NTIPMV);
-    void distributionRow(const SegmentState& s);
+    void distributionRow(const SegmentState& s, std::size_t index);
 
     // Section 14 and block 4; rows carry the signs they are written with.
     void summary(const std::vector<SettlementRow>& rows);
@@ -39,9 +41,22 @@ private:
     static OutputLine settlementLine(const SettlementRow& row);
     void nodeLine(Real depth, Real QN, Real WN);
 
+    std::string_view depthText(std::size_t index, Real XM);
+
     const EngineData& m_data;
     TextSink& m_report;
     TextSink& m_plot;
+    // The body lines of sections 13 and block 3 are built here in turn, so that a hundred
+    // thousand rows need no allocation each.
+    OutputLine m_line;
+    // A segment's depth is the same at every tip movement: its E10.3 text in block 3 is
+    // made once per segment, and again only if the depth differs.
+    struct DepthText {
+        bool made = false;
+        Real XM = 0;
+        std::string text;
+    };
+    std::vector<DepthText> m_depthTexts;
 };
 
 // The value as an uplift analysis shows it: with reversed sign.
