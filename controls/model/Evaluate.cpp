@@ -225,6 +225,9 @@ long double Evaluate(std::string_view text)
     if (text.empty())
         throw EAssignError(evaluationMessage("entry cannot be blank"));
     std::string rewritten = withoutChar(withoutChar(text, ' '), '\t');
+    // Pasted text may carry the mark itself; it would silently read as a subtraction.
+    if (rewritten.find(kSubtraction) != std::string::npos)
+        throw EAssignError(evaluationMessage("invalid character(s) in expression"));
     replaceParentheses(rewritten);
     markSubtractions(rewritten);
     Expression expression = cutIntoOperands(rewritten);

@@ -156,7 +156,10 @@ INSTANTIATE_TEST_SUITE_P(
                     ErrorCase{"BadHexDigit", "$G", "invalid use of $ (hex function)"},
                     ErrorCase{"EmptyHex", "$", "invalid use of $ (hex function)"},
                     ErrorCase{"HexBeyond32Bits", "$100000000", "invalid use of $ (hex function)"},
-                    ErrorCase{"FractionalFactorial", "2.5!", "! (factoral) applicable to integers only"}),
+                    ErrorCase{"FractionalFactorial", "2.5!", "! (factoral) applicable to integers only"},
+                    // Pasted text may hold the control character that marks subtractions inside
+                    // the evaluator; it must not act as a minus.
+                    ErrorCase{"SubtractionMarkInText", "5\x01" "3", "invalid character(s) in expression"}),
     [](const testing::TestParamInfo<ErrorCase>& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
