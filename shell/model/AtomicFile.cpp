@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <filesystem>
 #include <system_error>
 
 #include "WordReader.h"
@@ -84,23 +85,48 @@ void syncDirectory(const std::string& path) {
     }
 }
 
+// The file the name stands for: a symbolic link is followed, so that saving through it
+// updates the file it points to and the link stays a link.
+std::string resolvedTarget(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error)) {
+        return path;
+    }
+    const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
+    return error ? path : target.string();
+}
+
+// A file marked read-only is not replaced, just as truncating it would fail; renaming over
+// it would otherwise succeed, since only the directory's permissions govern a rename.
+bool isReadOnly(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        return false;
+    }
+    return (status.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
 }  // namespace
 
 void writeFileAtomically(const std::string& path, const std::string& contents) {
+    const std::string target = resolvedTarget(path);
+    if (isReadOnly(target)) {
+        raise(path, EACCES);
+    }
     std::string temporary;
-    const int fd = createTemporary(path, temporary);
+    const int fd = createTemporary(target, temporary);
     if (fd < 0) {
         raise(path, errno);
     }
-    const bool complete = writeAll(fd, contents) && keepMode(fd, path) && ::fsync(fd) == 0;
+    const bool complete = writeAll(fd, contents) && keepMode(fd, target) && ::fsync(fd) == 0;
     const int error = errno;
     const bool closed = ::close(fd) == 0;
-    if (!complete || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (!complete || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
         const int failure = !complete ? error : errno;
         ::unlink(temporary.c_str());
         raise(path, failure);
     }
-    syncDirectory(path);
+    syncDirectory(target);
 }
 
 }  // namespace quarlo

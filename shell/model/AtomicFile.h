@@ -7,7 +7,8 @@ namespace quarlo {
 // Replaces the file `path` by `contents` so that at every moment the file is either the old
 // one or the complete new one: the contents go to a new file beside the target, are flushed
 // to disk, and only then renamed over the target. An existing target keeps its permission
-// bits. Any failure removes the new file, leaves the target as it was and raises EInOutError
+// bits; a symbolic link is followed and stays in place; a read-only file is refused. Any
+// failure removes the new file, leaves the target as it was and raises EInOutError
 // with the reason.
 void writeFileAtomically(const std::string& path, const std::string& contents);
 

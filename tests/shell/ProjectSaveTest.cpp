@@ -62,20 +62,48 @@ TEST_F(ProjectSaveTest, FailureInReadOnlyDirectoryKeepsTheOldFileAndTheModifiedM
     EXPECT_EQ(filesInDir(), 1u);
 }
 
-// A parent that is a regular file fails for every user, root included.
-TEST_F(ProjectSaveTest, FailureOnAnUnwritablePathKeepsEverythingAsItWas) {
-    writeBytes(dir.file("plain"), kOldContents);
+struct SaveFailureCase {
+    const char* name;
+    const char* existing;  // the file the test writes first, with the old contents
+    mode_t mode;           // its permission bits
+    const char* target;    // the name saved to
+    const char* reason;
+};
+
+class ProjectSaveFailureTest : public ProjectSaveTest, public ::testing::WithParamInterface<SaveFailureCase> {};
+
+// These fail for every user, root included.
+TEST_P(ProjectSaveFailureTest, KeepsTheOldFileAndTheModifiedMark) {
+    writeBytes(dir.file(GetParam().existing), kOldContents);
+    ::chmod(dir.file(GetParam().existing).c_str(), GetParam().mode);
     tables.SetModified(true);
-    project->FileName = dir.file("plain") + "/job.qv3d";
+    project->FileName = dir.file(GetParam().target);
     try {
         project->SaveToFile();
         FAIL() << "the save did not fail";
     } catch (const EInOutError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot save " + project->FileName + ": Not a directory");
+        EXPECT_EQ(std::string(error.what()), "Cannot save " + project->FileName + ": " + GetParam().reason);
     }
-    EXPECT_EQ(readBytes(dir.file("plain")), kOldContents);
+    EXPECT_EQ(readBytes(dir.file(GetParam().existing)), kOldContents);
     EXPECT_TRUE(tables.IsModified());
     EXPECT_EQ(filesInDir(), 1u);
+}
+
+// A read-only file is refused as truncating it would be, although a rename could replace it.
+INSTANTIATE_TEST_SUITE_P(
+    Paths, ProjectSaveFailureTest,
+    ::testing::Values(SaveFailureCase{"ParentIsAFile", "plain", 0644, "plain/job.qv3d", "Not a directory"},
+                      SaveFailureCase{"ReadOnlyFile", "job.qv3d", 0444, "job.qv3d", "Permission denied"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ProjectSaveTest, SavingThroughALinkReplacesTheLinkedFileAndKeepsTheLink) {
+    std::filesystem::create_directory(dir.file("real"));
+    writeBytes(dir.file("real/job.qv3d"), kOldContents);
+    std::filesystem::create_symlink("real/job.qv3d", dir.file("job.qv3d"));
+    project->FileName = dir.file("job.qv3d");
+    project->SaveToFile();
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("job.qv3d")));
+    EXPECT_EQ(readBytes(dir.file("real/job.qv3d")).substr(0, 10), "New Pile\r\n");
 }
 
 TEST_F(ProjectSaveTest, SavingAfterAReadErrorNeedsSaveAsOnlyUntilASuccessfulSave) {
