@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -33,8 +34,11 @@ std::string_view trimmed(std::string_view text)
 
 TWordReader::TWordReader(const std::string& fileName)
 {
+    // A directory opens like a file here but reads as nothing, which would pass for an
+    // empty, incomplete file.
+    std::error_code ignored;
     std::ifstream file(fileName, std::ios::binary);
-    if (!file)
+    if (!file || std::filesystem::is_directory(fileName, ignored))
         throw EInOutError("Cannot open file " + fileName + ".");
     std::ostringstream contents;
     contents << file.rdbuf();

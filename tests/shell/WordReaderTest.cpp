@@ -187,9 +187,10 @@ TEST(WordReaderFile, ReadsTheFileItNames)
     std::remove(path.c_str());
 }
 
-TEST(WordReaderFile, MissingFileIsAnInputOutputError)
+TEST(WordReaderFile, MissingFileOrDirectoryCannotBeOpened)
 {
-    EXPECT_THROW(TWordReader(testing::TempDir() + "no_such_dir/none.qv3d"), EInOutError);
+    for (const std::string& path : {testing::TempDir() + "no_such_dir/none.qv3d", testing::TempDir()})
+        EXPECT_EQ(errorText([&] { TWordReader reader(path); }), "Cannot open file " + path + ".");
 }
 
 TEST(WordReaderLocale, DecimalCommaLocaleChangesNothing)
