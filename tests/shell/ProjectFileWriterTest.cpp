@@ -141,6 +141,12 @@ TEST_F(ProjectFileWriterTest, TitleWithLineBreakStaysOneLine) {
     EXPECT_EQ(ProjectFileWriter::Text(*project).substr(0, 16), "Pile A  revised\r");
 }
 
+// Turning the Q-w factors on without entering them writes the new project's zeros.
+TEST_F(ProjectFileWriterTest, QwFactorsOfANewProjectAreZeros) {
+    project->QwFactorsOn = true;
+    EXPECT_TRUE(ProjectFileWriter::Text(*project).ends_with("\r\n 0\r\n 1\r\n0 0\r\n"));
+}
+
 TEST_F(ProjectFileWriterTest, DesignerAndDateAreNeverWritten) {
     project->DesignerName = "Designer X";
     project->DesignDate = "1 May";
