@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "BasicGridTable.h"
 #include "ComponentReader.h"
 #include "ComponentWriter.h"
 #include "EAssignError.h"
@@ -119,6 +120,12 @@ void BasicEnumColumn<V>::ControlChanged(int control, int itemIndex) {
     }
     if (itemIndex + 1 != GetInteger(row)) {
         SetInteger(row, itemIndex + 1);
+        // A choice in the list is the user's edit as much as a typed entry. It may also have
+        // replaced the row's sub-table by a fresh one whose changed mark is clear, so without
+        // this the project would no longer count as modified and could close unsaved.
+        if (this->Table() != nullptr) {
+            this->Table()->SetChanged(true);
+        }
     }
 }
 

@@ -95,6 +95,22 @@ TEST_F(SoilLayers, ChangedMarksReachThroughSubTables) {
 
 // Expected values from the unit table's factors (1 m = 39.37007874 in, 1 kN = 224.8089237 lbs),
 // so 100 in give 2.5400000000102 m rather than exactly 2.54.
+// The layer's data were typed in, so its data table was marked changed; choosing another
+// soil type in the list replaces that table, and the choice itself must keep the mark.
+TEST_F(SoilLayers, ChoosingASoilTypeInTheListMarksTheTableChanged) {
+    d2.SetRowCount(1);
+    layerData(0)->SetChanged(true);
+    auto& soilType = dynamic_cast<TEnumColumnChart&>(d2.Column(0));
+    FakeTableWindow window(false);
+    soilType.AttachControls(&window, 0, 1);
+    soilType.ControlChanged(0, 1);
+    EXPECT_EQ(layerData(0)->Caption(), "Sand Layer Data");
+    EXPECT_TRUE(d2.GetChanged());
+    d2.SetChanged(false);
+    soilType.ControlChanged(0, 1);
+    EXPECT_FALSE(d2.GetChanged());
+}
+
 TEST_F(SoilLayers, UnitSwitchConvertsLayersAndTheirDataTables) {
     constexpr double inchesPerMetre = 39.37007874;
     constexpr double poundsPerKilonewton = 224.8089237;
