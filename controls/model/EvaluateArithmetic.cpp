@@ -17,6 +17,11 @@ namespace {
 // 2^63: the first value that no 64-bit integer holds.
 constexpr long double kInt64Limit = 9223372036854775808.0L;
 
+// The largest value whose 18-digit text reads back: the few extended values above it show
+// as 1.18973149535723177E4932, which no longer fits, so an accepted entry would be refused
+// the next time its own text is read.
+constexpr long double kLargestEntry = 1.18973149535723176E4932L;
+
 // The largest n whose factorial an extended value holds (1754! is about 2E4930).
 constexpr long double kLargestFactorial = 1754.0L;
 
@@ -63,7 +68,7 @@ long double checkedResult(long double value)
 {
     if (std::isnan(value))
         refuse("invalid operation");
-    if (std::isinf(value))
+    if (std::isinf(value) || std::fabs(value) > kLargestEntry)
         refuse("value too large");
     return value;
 }

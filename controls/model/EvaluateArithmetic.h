@@ -14,7 +14,8 @@ constexpr long double kE = 2.718281828459045235360287471352662498L;
 // "Entry could not be evaluated:", a carriage return and `reason`.
 std::string evaluationMessage(std::string_view reason);
 
-// `value` when finite; refuses the entry as too large otherwise.
+// `value` when finite and small enough for its 18-digit text to read back; refuses the
+// entry as too large otherwise.
 long double checkedResult(long double value);
 
 // One binary operator: ^ * / % & + - | =. % works on the values truncated to 64-bit

@@ -98,7 +98,7 @@ long double applyFunction(const OperandFunction& function, long double argument)
 {
     const long double value = function.compute(argument);
     if (std::isfinite(value))
-        return value;
+        return checkedResult(value);
     if (function.onlyOverflows)
         return checkedResult(value);
     throw EAssignError(evaluationMessage(std::string(function.name) + " is not defined for " +

@@ -1,5 +1,6 @@
 #include "EAssignError.h"
 #include "Evaluate.h"
+#include "NumberFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,10 @@ TEST_P(EvaluateValue, GivesHandValue)
 {
     const ValueCase& c = GetParam();
     const long double value = Evaluate(c.text);
-    EXPECT_NEAR(value, c.expected, 1e-17L * std::max(1.0L, std::fabs(c.expected))) << c.text;
+    // Compared in extended precision: EXPECT_NEAR would go through double and lose the
+    // last two of the 18 digits.
+    EXPECT_LE(std::fabs(value - c.expected), 1e-17L * std::max(1.0L, std::fabs(c.expected)))
+        << c.text << " gives " << formatGeneral(value, 20);
 }
 
 auto valueName = [](const testing::TestParamInfo<ValueCase>& info) {
@@ -104,7 +108,9 @@ INSTANTIATE_TEST_SUITE_P(
                     ValueCase{"ArcSinhOfZero", "arcsinh0", 0},
                     ValueCase{"ArcCoshOfOne", "arccosh1", 0},
                     ValueCase{"CosecantOfHalfPi", "csc(pi/2)", 1},
-                    ValueCase{"ThirdKeepsEighteenDigits", "1/3", 0.333333333333333333L}),
+                    ValueCase{"ThirdKeepsEighteenDigits", "1/3", 0.333333333333333333L},
+                    ValueCase{"LargestReadableValue", "1.18973149535723176e4932",
+                              1.18973149535723176e4932L}),
     valueName);
 
 // Each program-level fix: a sign before a function or after a function name inside an
@@ -178,6 +184,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ErrorCase{"PowerOverflow", "10^5000", "value too large"},
                     ErrorCase{"ProductOverflow", "1e4000*1e4000", "value too large"},
                     ErrorCase{"NumberBeyondRange", "1e5000", "value too large"},
+                    // The largest extended value: its 18-digit text would not read back.
+                    ErrorCase{"LargestExtendedValue", "1.18973149535723176502e4932", "value too large"},
                     ErrorCase{"CoshOverflow", "cosh(20000)", "value too large"},
                     ErrorCase{"FactorialOverflow", "1755!", "value too large"},
                     ErrorCase{"HugeFactorialIsNotComputed", "1e30!", "value too large"},
