@@ -22,6 +22,16 @@ constexpr SoilLayout kSandLayout{{0, -1, 3, 4, 5, 6}, {1, 2}};
 
 }  // namespace
 
+template <class Table>
+int ProjectFileReader::readRows(const Table& table, bool zeroTurnsOff) {
+    const int count = readCount();
+    if (count < table.MinRows() && !(zeroTurnsOff && count == 0)) {
+        tolerate(table.Caption() + ": count " + std::to_string(count) + " is below the " +
+                 std::to_string(table.MinRows()) + " rows the program keeps; rows of default values are added");
+    }
+    return count;
+}
+
 ProjectFileReader::ProjectFileReader(TProgramData& project, TWordReader& words,
                                      std::vector<std::string>& tolerated)
     : m_project(project), m_tables(project.Tables()), m_words(words), m_tolerated(tolerated) {
@@ -65,7 +75,7 @@ void ProjectFileReader::readHeader() {
 
 void ProjectFileReader::readUserCurves() {
     TGridTableChart& depths = m_tables.TblTZDepth2();
-    depths.SetRowCount(readCount());
+    depths.SetRowCount(readRows(depths));
     for (int row = 0; row < depths.RowCount(); ++row) {
         m_words.ReadInteger();
         depths.Data(0, row).SetAsFloat(m_words.ReadFloat());
@@ -81,7 +91,7 @@ void ProjectFileReader::readUserCurves() {
 
 void ProjectFileReader::readLayers() {
     TGridTableChart& layers = m_tables.D2();
-    layers.SetRowCount(readCount());
+    layers.SetRowCount(readRows(layers));
     for (int row = 0; row < layers.RowCount(); ++row) {
         m_words.ReadInteger();
         // The soil type picks the layer's clay or sand data table.
@@ -118,7 +128,7 @@ void ProjectFileReader::readLayerData(int row) {
 
 void ProjectFileReader::readStiffness() {
     TGridTableChart& stiffness = m_tables.TblAE2();
-    stiffness.SetRowCount(readCount());
+    stiffness.SetRowCount(readRows(stiffness));
     for (int row = 0; row < stiffness.RowCount(); ++row) {
         stiffness.Data(1, row).SetAsFloat(m_words.ReadFloat());
         stiffness.Data(0, row).SetAsFloat(m_words.ReadFloat());
@@ -127,7 +137,7 @@ void ProjectFileReader::readStiffness() {
 
 void ProjectFileReader::readTipCurve() {
     TGridTableChart& curve = m_tables.TblQwcurve2();
-    curve.SetRowCount(readCount());
+    curve.SetRowCount(readRows(curve));
     for (int row = 0; row < curve.RowCount(); ++row) {
         curve.Data(0, row).SetAsFloat(m_words.ReadFloat());
         curve.Data(1, row).SetAsFloat(m_words.ReadFloat());
@@ -143,19 +153,19 @@ void ProjectFileReader::readPile() {
 
 void ProjectFileReader::readSections() {
     TGridTable& tipMoves = m_tables.TblTipMove();
-    tipMoves.SetRowCount(readCount());
+    tipMoves.SetRowCount(readRows(tipMoves, true));
     m_project.TipMovementsOn = tipMoves.RowCount() >= 1;
     for (int row = 0; row < tipMoves.RowCount(); ++row) {
         tipMoves.Data(0, row).SetAsFloat(m_words.ReadFloat());
     }
     TGridTable& loads = m_tables.TblTopload();
-    loads.SetRowCount(readCount());
+    loads.SetRowCount(readRows(loads, true));
     m_project.HeadLoadsOn = loads.RowCount() >= 1;
     for (int row = 0; row < loads.RowCount(); ++row) {
         loads.Data(0, row).SetAsFloat(m_words.ReadFloat());
     }
     TGridTableChart& settlement = m_tables.TblSettlement2();
-    settlement.SetRowCount(readCount());
+    settlement.SetRowCount(readRows(settlement, true));
     m_project.DowndragOn = settlement.RowCount() >= 1;
     for (int row = 0; row < settlement.RowCount(); ++row) {
         settlement.Data(0, row).SetAsFloat(m_words.ReadFloat());
@@ -167,7 +177,7 @@ void ProjectFileReader::readFactors() {
     m_project.TzFactorsOn = m_words.ReadInteger() > 0;
     if (m_project.TzFactorsOn) {
         TGridTableChart& factors = m_tables.TblTZFactors2();
-        factors.SetRowCount(readCount());
+        factors.SetRowCount(readRows(factors));
         for (int row = 0; row < factors.RowCount(); ++row) {
             for (int column = 0; column < 3; ++column) {
                 factors.Data(column, row).SetAsFloat(m_words.ReadFloat());

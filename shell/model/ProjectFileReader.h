@@ -21,7 +21,8 @@ class ProjectTables;
 // layer data), and a count larger than the words left in the file, which can never be
 // complete and would only make huge tables. Input it takes as it stands but the engine would
 // read differently (negative counts, unit codes outside 1..2, a Q-w factor code other than
-// 0 or 1) is added to `tolerated`, one line each naming line and item.
+// 0 or 1, a table with fewer rows than the program keeps, which is padded with rows of
+// defaults) is added to `tolerated`, one line each naming line and item.
 class ProjectFileReader {
 public:
     ProjectFileReader(TProgramData& project, TWordReader& words, std::vector<std::string>& tolerated);
@@ -42,6 +43,10 @@ private:
 
     // A row count: negative counts give no rows, as the tables take them.
     int readCount();
+    // The row count of a project table, noting a count below the rows the table keeps (its
+    // missing rows are padded with defaults after reading); for a section, 0 turns it off.
+    template <class Table>
+    int readRows(const Table& table, bool zeroTurnsOff = false);
     std::int32_t readCode(std::int32_t first, std::int32_t last, const char* what);
     std::size_t wordsLeft() const;
     std::string position() const;

@@ -96,16 +96,28 @@ TEST_F(ProjectTest, MissingFileIsAReadError) {
     EXPECT_EQ(tables.D2().RowCount(), 1);
 }
 
+// The padded rows are not in the file the engine reads, so they are noted.
 TEST_F(ProjectTest, TzFactorCodeWithoutRowsKeepsTheOptionAndPadsTheTable) {
     std::vector<std::string> lines = newProjectLines();
-    lines[16] = " 1";
-    lines.insert(lines.begin() + 17, "0");
+    lines[11] = "1";
+    lines.erase(lines.begin() + 12);
+    lines[15] = " 1";
+    lines.insert(lines.begin() + 16, "0");
     testing::writeBytes(dir.file("factors.qv3d"), joined(lines));
-    open(dir.file("factors.qv3d"));
+    std::vector<std::string> tolerated;
+    project.reset();
+    project = TProgramData::CreateFromFile(tables, dir.file("factors.qv3d"), true, &tolerated);
     EXPECT_EQ(project->ReadError, "");
     EXPECT_TRUE(project->TzFactorsOn);
     EXPECT_EQ(tables.TblTZFactors2().RowCount(), 2);
+    EXPECT_EQ(tables.TblTipMove().RowCount(), 2);
     EXPECT_FALSE(project->SaveNeedsSaveAs());
+    EXPECT_EQ(tolerated,
+              (std::vector<std::string>{
+                  "Line 12 Item 1: Tip Movements: count 1 is below the 2 rows the program keeps; rows of default "
+                  "values are added",
+                  "Line 17 Item 1: Modification Factors on t-z Curves: count 0 is below the 2 rows the program "
+                  "keeps; rows of default values are added"}));
 }
 
 TEST_F(ProjectTest, NegativeCountsAndOddCodesAreReadButNoted) {
