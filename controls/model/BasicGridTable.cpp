@@ -28,6 +28,18 @@ std::vector<BasicGridTable<V>*>& BasicGridTable<V>::registry() {
 }
 
 template <class V>
+std::vector<const BasicGridTable<V>*>& BasicGridTable<V>::clonesInProgress() {
+    static std::vector<const BasicGridTable*> sources;
+    return sources;
+}
+
+template <class V>
+bool BasicGridTable<V>::BeingCloned(const BasicGridTable& source) {
+    const auto& sources = clonesInProgress();
+    return std::find(sources.begin(), sources.end(), &source) != sources.end();
+}
+
+template <class V>
 const std::vector<BasicGridTable<V>*>& BasicGridTable<V>::TableRegistry() {
     return registry();
 }
@@ -72,6 +84,12 @@ BasicGridTable<V>::~BasicGridTable() {
 template <class V>
 std::unique_ptr<BasicGridTable<V>> BasicGridTable<V>::Clone(BasicGridTable* owner, int number,
                                                             const BasicGridTable& source) {
+    auto& sources = clonesInProgress();
+    sources.push_back(&source);
+    struct Done {
+        std::vector<const BasicGridTable*>& sources;
+        ~Done() { sources.pop_back(); }
+    } done{sources};
     auto table = std::make_unique<BasicGridTable>(owner);
     table->m_caption = source.m_caption;
     table->m_comments = source.m_comments;

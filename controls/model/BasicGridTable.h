@@ -53,6 +53,11 @@ public:
     // window settings and events are not copied.
     static std::unique_ptr<BasicGridTable> Clone(BasicGridTable* owner, int number, const BasicGridTable& source);
 
+    // True while `source` is being cloned. A template that leads back to a table still being
+    // cloned (a table column naming its own table, or two tables naming each other) would
+    // nest clones without end, so table columns take it as no template.
+    static bool BeingCloned(const BasicGridTable& source);
+
     static const std::vector<BasicGridTable*>& TableRegistry();
     static BasicGridTable* FindByIdentifier(int identifier);
     static BasicGridTable* AtRegistryPosition(int position);
@@ -146,6 +151,7 @@ public:
 
 private:
     static std::vector<BasicGridTable*>& registry();
+    static std::vector<const BasicGridTable*>& clonesInProgress();
     void open(bool modal);
     void rowsChanged();
     void cellChanged(ColumnT& column, int row);

@@ -194,6 +194,9 @@ void BasicTableColumn<V>::CreateRowData(TableT* table, int row) {
     RowEntry& held = entry(row);
     int enumType = 1;
     const TableT* source = m_templates.Resolve(templateIndex(table, row, &enumType));
+    if (source != nullptr && TableT::BeingCloned(*source)) {
+        source = nullptr;
+    }
     if (source != nullptr) {
         auto subTable = TableT::Clone(table, row + 1, *source);
         if constexpr (V::isChart) {

@@ -189,6 +189,21 @@ TEST(TzCurves, EachDepthGetsAChartTableOfItsOwn) {
     EXPECT_THROW(tables.TblTZDepth2().Data(0, 0).SubTable(), EInvalidCast);
 }
 
+// A table column that names its own table: the nested clone must not nest again.
+TEST(TemplateCycle, ATableThatIsItsOwnTemplateNestsOnce) {
+    TGridTableChart table;
+    table.SetIdentifier(5100);
+    auto column = std::make_unique<TTableColumnChart>(&table);
+    column->Templates() = TGridTableListChart();
+    column->Templates().AddIdentifier(5100);
+    table.AdoptColumn(std::move(column));
+    table.SetRowCount(1);
+    const TGridTableChart* nested = table.Data(0, 0).SubTable();
+    ASSERT_NE(nested, nullptr);
+    EXPECT_EQ(nested->RowCount(), 1);
+    EXPECT_EQ(nested->Data(0, 0).SubTable(), nullptr);
+}
+
 namespace {
 
 struct RecordedObject : RowObject {
