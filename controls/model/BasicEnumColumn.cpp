@@ -102,7 +102,9 @@ void BasicEnumColumn<V>::AttachControls(TableWindow* parent, int topRow, int cou
     for (int i = 0; i < count; ++i) {
         auto& control = m_controls[static_cast<std::size_t>(i)];
         control.row = topRow + i;
-        control.selectedIndex = control.row < this->RowCount() ? GetInteger(control.row) - 1 : -1;
+        // A box may stand for no row (its change handler then refuses the choice).
+        const bool hasRow = control.row >= 0 && control.row < this->RowCount();
+        control.selectedIndex = hasRow ? GetInteger(control.row) - 1 : -1;
     }
 }
 

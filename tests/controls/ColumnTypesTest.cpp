@@ -140,6 +140,23 @@ TEST(EnumColumn, ListBoxShowsTheValueAndNotifiesOnlyRealChanges) {
     EXPECT_EQ(notified, 1);
 }
 
+TEST(EnumColumn, ListBoxOfNoRowRefusesAChoice) {
+    TEnumColumnChart column(nullptr);
+    column.SetItems({"a", "b"});
+    column.InsertRows(nullptr, 0, 1);
+    FakeTableWindow window(false);
+    column.AttachControls(&window, -1, 2);
+    EXPECT_EQ(column.Control(0).selectedIndex, -1);
+    EXPECT_EQ(column.Control(1).selectedIndex, 0);
+    try {
+        column.ControlChanged(0, 1);
+        FAIL();
+    } catch (const Exception& error) {
+        EXPECT_STREQ(error.what(), "Unexpected row for combobox");
+    }
+    EXPECT_EQ(column.GetInteger(0), 1);
+}
+
 TEST(EnumColumn, RefusesAnotherParentWhileControlsAreAttached) {
     TEnumColumnChart column(nullptr);
     column.InsertRows(nullptr, 0, 1);
