@@ -117,6 +117,39 @@ TEST(VisibleColumns, SkipHiddenColumnsOnly) {
     }
 }
 
+TEST(SyncTemplates, TemplateListsFollowTheItemsOfTheFirstColumn) {
+    TGridTableChart table;
+    auto soilType = std::make_unique<TEnumColumnChart>(&table);
+    TEnumColumnChart& items = *soilType;
+    table.AdoptColumn(std::move(soilType));
+    auto layers = std::make_unique<TTableColumnChart>(&table);
+    TGridTableListChart& templates = layers->Templates();
+    templates.AddIdentifier(5200);
+    table.AdoptColumn(std::move(layers));
+    table.SyncTemplates();
+    EXPECT_EQ(templates.Count(), 0);
+    items.SetItems({"a", "b", "c"});
+    ASSERT_EQ(templates.Count(), 3);
+    EXPECT_FALSE(templates.Entry(2).isIdentifier);
+    EXPECT_EQ(templates.Entry(2).value, -1);
+    items.SetItems({"a"});
+    EXPECT_EQ(templates.Count(), 1);
+}
+
+TEST(SyncTemplates, WithoutAnEnumFirstColumnOneTemplate) {
+    TGridTableChart table;
+    addFloat(table);
+    auto layers = std::make_unique<TTableColumnChart>(&table);
+    TGridTableListChart& templates = layers->Templates();
+    templates = TGridTableListChart();
+    templates.AddIdentifier(5200);
+    templates.AddIdentifier(5201);
+    table.AdoptColumn(std::move(layers));
+    table.SyncTemplates();
+    ASSERT_EQ(templates.Count(), 1);
+    EXPECT_EQ(templates.Entry(0).value, 5200);
+}
+
 TEST(TableWindowModel, NoWindowWithoutVisibleColumns) {
     FakeWindowScope<ChartVariant> windows;
     TGridTableChart table;

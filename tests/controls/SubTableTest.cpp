@@ -37,14 +37,17 @@ TEST_F(SoilLayers, EachNewLayerGetsANumberedClayTable) {
     EXPECT_EQ(layerData(0)->WindowTitle(), "Clay Layer Data  1");
 }
 
-TEST_F(SoilLayers, DeletingALayerRenumbersTheOthers) {
+TEST_F(SoilLayers, DeletingALayerRenumbersTheOthersAndRetitlesTheirWindows) {
+    FakeWindowScope<ChartVariant> windows;
     d2.SetRowCount(3);
     const TGridTableChart* second = layerData(1);
+    layerData(2)->Show();
     d2.DeleteRowGroup(0);
     ASSERT_EQ(d2.RowCount(), 2);
     EXPECT_EQ(layerData(0), second);
     EXPECT_EQ(layerData(0)->Number(), 1);
     EXPECT_EQ(layerData(1)->Number(), 2);
+    EXPECT_EQ(static_cast<FakeTableWindow*>(layerData(1)->Window())->title, "Clay Layer Data  2");
 }
 
 TEST_F(SoilLayers, ChangingTheSoilTypeReplacesTheDataTableAndKeepsItsValues) {
