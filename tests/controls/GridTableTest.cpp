@@ -150,6 +150,43 @@ TEST(SyncTemplates, WithoutAnEnumFirstColumnOneTemplate) {
     EXPECT_EQ(templates.Entry(0).value, 5200);
 }
 
+TEST(TableClone, TakesTextsLimitsAndChartButNeitherValuesNorRowGroup) {
+    TGridTableChart source;
+    source.SetCaption("t-z curve");
+    source.SetComments("Comments");
+    source.SetTopLeft("Corner");
+    source.SetMinRows(3);
+    source.SetMaxRows(9);
+    source.SetRowGroup(3);
+    source.SetHardwiredButton(true);
+    source.Chart().ShowChart = true;
+    source.Chart().InvertedYAxis = true;
+    source.Chart().Y2Column = 1;
+    TFloatColumnChart& column = addFloat(source, false);
+    source.SetRowCount(3);
+    column.SetFloat(0, 5.0L);
+    TGridTableChart owner;
+    owner.SetUnits(2);
+
+    const auto clone = TGridTableChart::Clone(&owner, 4, source);
+    EXPECT_EQ(clone->Caption(), "t-z curve");
+    EXPECT_EQ(clone->Comments(), "Comments");
+    EXPECT_EQ(clone->TopLeft(), "Corner");
+    EXPECT_EQ(clone->MinRows(), 3);
+    EXPECT_EQ(clone->MaxRows(), 9);
+    EXPECT_EQ(clone->RowGroup(), 1);
+    EXPECT_FALSE(clone->HardwiredButton());
+    EXPECT_NE(clone->Identifier(), source.Identifier());
+    EXPECT_EQ(clone->Number(), 4);
+    EXPECT_EQ(clone->Units(), 2);
+    ASSERT_EQ(clone->RowCount(), 3);
+    EXPECT_FALSE(clone->Column(0).Visible());
+    EXPECT_EQ(clone->Data(0, 0).AsFloat(), 0.0L);
+    EXPECT_TRUE(clone->Chart().ShowChart);
+    EXPECT_TRUE(clone->Chart().InvertedYAxis);
+    EXPECT_EQ(clone->Chart().Y2Column, 1);
+}
+
 TEST(TableWindowModel, NoWindowWithoutVisibleColumns) {
     FakeWindowScope<ChartVariant> windows;
     TGridTableChart table;
