@@ -191,6 +191,11 @@ void DecimalDigits::setDigits(Wide n) const {
 char* DecimalDigits::copyDigits(char* out, int first, int n) const {
     if (n <= 0)
         return out;
+    if (m_integer && first == 0 && n == m_count) {
+        // The usual E field: exactly the kept digits, straight from the integer.
+        putDigits(out + n, m_value);
+        return out + n;
+    }
     if (m_integer)
         writeOut();
     std::memset(out, '0', static_cast<std::size_t>(n));

@@ -24,14 +24,19 @@ bool isFirstAtOrAbove(const std::vector<Real>& z, int n, Real W, int j)
 }
 
 // First 0-based index j < n with W <= z[j], or n when there is none. The scan is the
-// rule; on ascending movements the index where the last lookup landed (hint) is tried
-// first and a bisection otherwise, both finding the scan's index far faster, which
-// matters for long user curves (a NaN movement matches no point in either).
+// rule; on ascending movements the index where the last lookup landed (hint) and its
+// neighbours are tried first and a bisection otherwise, all finding the scan's index far
+// faster, which matters for long user curves (a NaN movement matches no point in either).
 int firstAtOrAbove(const std::vector<Real>& z, int n, Real W, bool ascending, int& hint)
 {
     if (ascending && !std::isnan(W)) {
-        if (!isFirstAtOrAbove(z, n, W, hint))
-            hint = static_cast<int>(std::lower_bound(z.begin(), z.begin() + n, W) - z.begin());
+        if (isFirstAtOrAbove(z, n, W, hint))
+            return hint;
+        if (isFirstAtOrAbove(z, n, W, hint + 1))
+            return ++hint;
+        if (isFirstAtOrAbove(z, n, W, hint - 1))
+            return --hint;
+        hint = static_cast<int>(std::lower_bound(z.begin(), z.begin() + n, W) - z.begin());
         return hint;
     }
     for (int j = 0; j < n; ++j) {
