@@ -1,5 +1,6 @@
 #include "RecordReader.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -11,24 +12,60 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
+enum class RealText { Number, NotANumber, TooLarge };
+
+// True when a well-formed number text stands for a magnitude below 1, judged from its
+// digits and exponent alone, so that even exponents beyond any floating type are judged.
+bool belowOne(std::string_view text) {
+    if (!text.empty() && text.front() == '-')
+        text.remove_prefix(1);
+    const std::size_t e = text.find_first_of("Ee");
+    const std::string_view mantissa = text.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = text.substr(e + 1);
+        if (!digits.empty() && digits.front() == '+')
+            digits.remove_prefix(1);
+        const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+        if (result.ec == std::errc::result_out_of_range)
+            return !digits.empty() && digits.front() == '-';
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return true;
+    const auto order = static_cast<long long>(point) - static_cast<long long>(first) - (first < point ? 1 : 0);
+    return order + exponent < 0;
+}
+
 // Single precision read straight from the text, rounded once, as the engine's own input
-// conversion does. Fortran's D exponent letter is accepted as well as E.
-bool parseReal(std::string text, Real& value) {
+// conversion does. Fortran's D exponent letter is accepted as well as E. A value too small
+// for single precision reads as zero, as the usual input conversion gives it; one too large
+// would be infinite and is refused.
+RealText parseReal(std::string text, Real& value) {
     if (!text.empty() && text.front() == '+')
         text.erase(0, 1);
     if (text.empty() || text.front() == '+')
-        return false;
+        return RealText::NotANumber;
     for (char& c : text) {
         if (c == 'd' || c == 'D')
             c = 'E';
         // from_chars would also take "inf" and "nan"; a project file never holds them.
         if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == 'E' || c == 'e' || c == '-' ||
               c == '+'))
-            return false;
+            return RealText::NotANumber;
     }
     const char* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, value, std::chars_format::general);
-    return result.ec == std::errc() && result.ptr == end && std::isfinite(value);
+    if (result.ptr != end)
+        return RealText::NotANumber;
+    if (result.ec == std::errc::result_out_of_range) {
+        if (!belowOne(text))
+            return RealText::TooLarge;
+        value = text.front() == '-' ? -0.0f : 0.0f;
+        return RealText::Number;
+    }
+    return result.ec == std::errc() && std::isfinite(value) ? RealText::Number : RealText::NotANumber;
 }
 
 }  // namespace
@@ -100,9 +137,15 @@ int RecordReader::readInt(std::string_view item) {
 Real RecordReader::readReal(std::string_view item) {
     const std::string token = nextToken(item);
     Real value = 0;
-    if (!parseReal(token, value))
-        fail(ReadError::Kind::BadValue, item, "\"" + token + "\" is not a number");
-    return value;
+    switch (parseReal(token, value)) {
+    case RealText::Number:
+        return value;
+    case RealText::TooLarge:
+        fail(ReadError::Kind::BadValue, item, "\"" + token + "\" is too large for a single-precision number");
+    case RealText::NotANumber:
+        break;
+    }
+    fail(ReadError::Kind::BadValue, item, "\"" + token + "\" is not a number");
 }
 
 int RecordReader::readCount(std::string_view item) {

@@ -51,6 +51,19 @@ TEST(RecordReader, RealFieldsTakeEveryNumberForm) {
     EXPECT_EQ(reader.readReal("f"), 1.2345679e8f);
 }
 
+// A magnitude below the smallest single-precision value is a number all the same: it reads
+// as zero, whatever its exponent, while a subnormal one keeps its value.
+TEST(RecordReader, RealsTooSmallForSinglePrecisionReadAsZero) {
+    std::istringstream in("1E-50 -2.5E-60 0.0000001E-39 12E-99999999999999999999 1E-40\n");
+    RecordReader reader(in);
+    reader.beginRecord("reals");
+    EXPECT_EQ(reader.readReal("a"), 0.0f);
+    EXPECT_EQ(reader.readReal("b"), 0.0f);
+    EXPECT_EQ(reader.readReal("c"), 0.0f);
+    EXPECT_EQ(reader.readReal("d"), 0.0f);
+    EXPECT_EQ(reader.readReal("e"), 1e-40f);
+}
+
 TEST(RecordReader, TitleIsAFixedField) {
     std::istringstream in(std::string(80, 'T') + "\r\nShort\r\n");
     RecordReader reader(in);
@@ -96,7 +109,10 @@ const FailureCase kFailures[] = {
     {"real_for_integer", "1.5\n", true, ReadError::Kind::BadValue, 1, "\"1.5\" is not an integer"},
     {"integer_too_large", "99999999999\n", true, ReadError::Kind::BadValue, 1,
      "\"99999999999\" is too large for an integer"},
-    {"infinite_real", "1E50\n", false, ReadError::Kind::BadValue, 1, "\"1E50\" is not a number"},
+    {"infinite_real", "1E50\n", false, ReadError::Kind::BadValue, 1,
+     "\"1E50\" is too large for a single-precision number"},
+    {"exponent_beyond_any_type", "0.001E99999999999999999999\n", false, ReadError::Kind::BadValue, 1,
+     "\"0.001E99999999999999999999\" is too large for a single-precision number"},
     {"nan_text", "nan\n", false, ReadError::Kind::BadValue, 1, "\"nan\" is not a number"},
 };
 
