@@ -17,6 +17,10 @@ Real SETTLE(const EngineData& d, Real X)
         return SSET[0];
 
     const int k = firstDepthAtOrBelow(SDEP, n, X);
+    // Only a depth that compares with nothing (NaN) finds no bracket; it has no settlement
+    // rather than a read before the table.
+    if (k == 0)
+        return 0;
     // At the last depth the first of a doubled pair counts, as the table is not read past
     // its end.
     if (X == SDEP[n - 1])

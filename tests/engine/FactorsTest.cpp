@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,7 @@ const SettleCase kSettleCases[] = {
     {"single_point_at_its_depth", {{50, 0.3f}}, 50, 0.3f},
     {"single_point_elsewhere", {{50, 0.3f}}, 51, 0},
     {"no_profile", {}, 10, 0},
+    {"depth_not_a_number_is_zero", kLinear, std::numeric_limits<Real>::quiet_NaN(), 0},
 };
 
 INSTANTIATE_TEST_SUITE_P(Factors, Settlement, testing::ValuesIn(kSettleCases),
