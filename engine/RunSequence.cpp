@@ -9,8 +9,10 @@
 #include "Stages.h"
 #include "StatusCodes.h"
 
+#include <filesystem>
 #include <fstream>
 #include <new>
+#include <utility>
 
 namespace quarlo {
 
@@ -22,6 +24,13 @@ void consoleLines(const RunOptions& options, std::string_view text) {
 }
 
 bool blankName(const std::string& name) { return name.find_first_not_of(' ') == std::string::npos; }
+
+// Opening an output empties it, so a project data file named as one of the outputs would
+// be lost before it is read.
+bool sameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
+}
 
 // The files of one run, opened in the order the run needs them. Destruction closes
 // whatever is still open, so no path out of a run leaves a file open.
@@ -58,6 +67,7 @@ public:
     RunOutcome execute();
 
 private:
+    bool outputsSpareInput();
     bool openReport();
     bool openRemaining();
     template <typename Stream>
@@ -74,7 +84,7 @@ private:
 
 RunOutcome Run::execute() {
     m_ctx.console = m_options.console;
-    if (openReport()) {
+    if (outputsSpareInput() && openReport()) {
         writeRunHeader(m_ctx.report, m_files);
         writeDateBlock(m_ctx.report, m_options.clock ? m_options.clock() : currentLocalTime());
         if (openRemaining()) {
@@ -100,6 +110,18 @@ bool Run::open(Stream& stream, const std::string& name, const char* what) {
     if (!stream.is_open()) {
         fail(status::kFileOpen, std::string("the ") + what + " cannot be opened: " + name);
         return false;
+    }
+    return true;
+}
+
+bool Run::outputsSpareInput() {
+    const std::pair<const std::string*, const char*> outputs[] = {
+        {&m_files.report, "output report"}, {&m_files.plot, "plot data file"}, {&m_files.notes, "run-notes file"}};
+    for (const auto& [name, what] : outputs) {
+        if (sameFile(m_files.input, *name)) {
+            fail(status::kFileOpen, std::string("the project data file is named as the ") + what + " too: " + *name);
+            return false;
+        }
     }
     return true;
 }

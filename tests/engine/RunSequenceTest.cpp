@@ -190,6 +190,24 @@ TEST(RunSequence, ReportThatCannotBeOpened) {
     EXPECT_EQ(outcome.failure, "the output report cannot be opened: " + files.report);
 }
 
+// A project named as one of the outputs (a runner handed "p.qv3o", a names file with a
+// wrong line) is neither emptied nor read.
+class RunSequenceInputNamedAsOutput : public testing::TestWithParam<std::string RunFiles::*> {};
+
+TEST_P(RunSequenceInputNamedAsOutput, LeavesTheProjectUntouched) {
+    test::ScratchDir dir;
+    dir.write("p.qv3d", kProject);
+    RunFiles files = filesIn(dir);
+    files.*GetParam() = files.input;
+    const RunOutcome outcome = runAnalysis(files, fixedClock());
+    EXPECT_EQ(outcome.status, status::kFileOpen);
+    EXPECT_NE(outcome.failure.find("the project data file is named as the "), std::string::npos) << outcome.failure;
+    EXPECT_EQ(dir.read("p.qv3d"), kProject);
+}
+
+INSTANTIATE_TEST_SUITE_P(Outputs, RunSequenceInputNamedAsOutput,
+                         testing::Values(&RunFiles::report, &RunFiles::plot, &RunFiles::notes));
+
 TEST(RunSequence, NamesFileWithFourLinesStopsAtTheRunNotes) {
     test::ScratchDir dir;
     dir.write("p.qv3d", kProject);
