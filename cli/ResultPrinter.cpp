@@ -105,8 +105,6 @@ void printResultTables(std::ostream& out, const RunResults& results)
                 out << OutputLine().e(17, 4, row.row.headLoad).str() << "   not reached: above the largest computed head load\n";
         }
     }
-    for (const std::string& note : results.notes)
-        out << "  note: " << note << '\n';
 }
 
 void printResultsCsv(std::ostream& out, const std::vector<ProjectResults>& runs)

@@ -19,7 +19,7 @@ enum class ResultFormat {
 // Reads "text", "csv" or "json"; false for anything else.
 bool parseResultFormat(const std::string& text, ResultFormat& format);
 
-// The load-settlement table, the head-load rows and the run notes of one run, in text.
+// The load-settlement table and the head-load rows of one run, in text.
 void printResultTables(std::ostream& out, const RunResults& results);
 
 struct ProjectResults {

@@ -32,6 +32,10 @@ void printRun(std::ostream& out, const ProjectRun& run) {
         out << "  " << run.outcome.failure << '\n';
     out << "  report:    " << run.files.report << '\n';
     out << "  plot data: " << run.files.plot << '\n';
+    // The notes go with the status, so that a run whose results go to a spreadsheet still
+    // tells of segments that did not settle and loads that were not reached.
+    for (const std::string& note : run.outcome.results.notes)
+        out << "  note: " << note << '\n';
 }
 
 }  // namespace quarlo::cli

@@ -16,7 +16,8 @@ struct ProjectRun {
 // What a status means, in a few words.
 std::string describeStatus(int status);
 
-// The runner's account of one finished project: its status line and where its outputs are.
+// The runner's account of one finished project: its status line, where its outputs are
+// and its run notes.
 void printRun(std::ostream& out, const ProjectRun& run);
 
 }  // namespace quarlo::cli

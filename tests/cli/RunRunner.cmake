@@ -1,5 +1,6 @@
 # Runs quarlo-run on copies of the given projects in WORK_DIR and checks its exit code
-# and, when EXPECT_OUTPUT is set, that its output holds that text.
+# and, when EXPECT_OUTPUT or EXPECT_ERROR is set, that its standard output or standard
+# error holds that text.
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
 set(args)
@@ -21,5 +22,11 @@ if(EXPECT_OUTPUT)
     string(FIND "${out}" "${EXPECT_OUTPUT}" found)
     if(found EQUAL -1)
         message(FATAL_ERROR "output lacks: ${EXPECT_OUTPUT}")
+    endif()
+endif()
+if(EXPECT_ERROR)
+    string(FIND "${err}" "${EXPECT_ERROR}" found)
+    if(found EQUAL -1)
+        message(FATAL_ERROR "standard error lacks: ${EXPECT_ERROR}")
     endif()
 endif()
