@@ -1,4 +1,5 @@
 #include "CurveReport.h"
+#include "InputReader.h"
 #include "Stages.h"
 
 #include "SoilFixture.h"
@@ -28,11 +29,11 @@ std::vector<std::string> linesOf(const std::string& text)
 
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-// A type-1 clay layer 0-480 in: side friction 5 -> 10 psi, cu 10 psi, e50 0.01; the tip at
-// 480, a 12-in pile with a 100 in^2 tip; curves at the layer's five generation depths.
-EngineData clayPile()
+// A type-1 clay layer from XTOP to 480 in: side friction 5 -> 10 psi, cu 10 psi, e50 0.01;
+// the tip at 480, a 12-in pile with a 100 in^2 tip; no curves yet.
+EngineData clayLayerPile(Real XTOP)
 {
-    Layer layer{1, 0, 480, {}, {}};
+    Layer layer{1, XTOP, 480, {}, {}};
     layer.top = {0.04f, 10, 0, 0.01f, 5, 0};
     layer.bottom = {0.04f, 10, 0, 0.01f, 10, 0};
     EngineData d = layeredSoil({layer});
@@ -42,6 +43,13 @@ EngineData clayPile()
     d.UL = d.UM = "IN.";
     d.UF = "LBS";
     d.US = "PSI";
+    return d;
+}
+
+// The layer from 0, with curves at its five generation depths.
+EngineData clayPile()
+{
+    EngineData d = clayLayerPile(0);
     addCurves(d, {0, 120, 240, 359.995f, 479.99f}, 1);
     return d;
 }
@@ -101,6 +109,21 @@ TEST(CurveGeneration, CurvesAtLayerBoundaryUseTheirOwnLayer)
     ASSERT_EQ(run.ctx.ISTAT, 0);
     EXPECT_NEAR(d.curves[0].FMAXC, 9.9997917f, 1e-5f);   // 5 + 239.99 x 5 / 240
     EXPECT_EQ(d.curves[1].FMAXC, 20);
+}
+
+TEST(CurveGeneration, FirstLayerBelowPileHeadHasItsFirstCurveAtItsTop)
+{
+    EngineData d = clayLayerPile(120);
+    setGenerationDepths(d);
+    CapturedRun run(std::move(d));
+    generateCurves(run.ctx);
+    ASSERT_EQ(run.ctx.ISTAT, 0) << run.report.str();
+    const std::vector<TzCurve>& curves = run.ctx.data.curves;
+    ASSERT_EQ(curves.size(), 5u);
+    EXPECT_EQ(curves[0].DEPTHC, 120);
+    EXPECT_EQ(curves[0].FMAXC, 5);
+    EXPECT_EQ(curves[1].DEPTHC, 210);    // (120 + 300) / 2
+    EXPECT_EQ(curves[1].FMAXC, 6.25f);   // 5 + 90 x 5 / 360
 }
 
 TEST(CurveGeneration, PlotFileCarriesOnlyFirstThirtyOfFortyCurves)

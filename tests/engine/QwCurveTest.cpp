@@ -159,6 +159,44 @@ const StopCase kStopCases[] = {
 INSTANTIATE_TEST_SUITE_P(QwCurve, TipCurveStop, testing::ValuesIn(kStopCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+struct ProfileStopCase {
+    const char* name;
+    int KSOIL;
+    int status;
+};
+
+void PrintTo(const ProfileStopCase& c, std::ostream* os) { *os << c.name; }
+
+class TipProfileStop : public testing::TestWithParam<ProfileStopCase> {};
+
+// The tip layer reaches 480, but the profile's last point (a layer listed out of order)
+// lies at 200, so every profile column ends above the tip. The first value read stops
+// the run: the friction angle for sand (before the unit weight and the tip resistance),
+// the shear strength for clay (before the tip resistance).
+TEST_P(TipProfileStop, FirstValueReadStops)
+{
+    const SoilPoint soil = {0.04f, 10, 30, 0.01f, 1, 0};
+    EngineData d = layeredSoil({Layer{GetParam().KSOIL, 0, 480, soil, soil}, Layer{1, 100, 200, soil, soil}});
+    d.PLEN = 480;
+    d.DIAM = 12;
+    d.ATIP = 100;
+    addCurves(d, {0}, GetParam().KSOIL);
+    CapturedRun run(std::move(d));
+    generateQwCurve(run.ctx);
+    EXPECT_EQ(run.ctx.ISTAT, GetParam().status);
+    EXPECT_EQ(run.report.str(), test::kWarningBanner +
+                                    "     THE VALUE OF X = 0.48E+03IS BEYOND THE EXTENT OF/     THE INPUT STRENGTH CURVE\r\n");
+    EXPECT_EQ(run.ctx.data.NQW, 0);
+}
+
+const ProfileStopCase kProfileStopCases[] = {
+    {"sand_friction_angle", 2, 8},
+    {"clay_shear_strength", 1, 5},
+};
+
+INSTANTIATE_TEST_SUITE_P(QwCurve, TipProfileStop, testing::ValuesIn(kProfileStopCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(TipSoilType, TipAtLayerBottomTakesThatLayer)
 {
     EngineData d = layeredSoil({Layer{1, 0, 240, {}, {}}, Layer{2, 240, 480, {}, {}}});
