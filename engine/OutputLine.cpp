@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 // Numbers are built digit by digit from their exact binary value (DecimalDigits), never
@@ -18,57 +19,6 @@
 namespace quarlo {
 
 namespace {
-
-// Appends a right-aligned field of `width` for a body of `length` characters and returns
-// where the body goes, so that the number is written in place; a body that does not fit
-// fills the field with asterisks instead and nullptr comes back. A width of 0 or less
-// writes nothing.
-char* placeField(std::string& out, int width, int length) {
-    if (width <= 0)
-        return nullptr;
-    const auto w = static_cast<std::size_t>(width);
-    if (length > width) {
-        out.append(w, '*');
-        return nullptr;
-    }
-    const std::size_t start = out.size();
-    out.resize(start + w, ' ');
-    return out.data() + start + (w - static_cast<std::size_t>(length));
-}
-
-// A number's field up to its first digit or point: the sign, then a "0" in front when the
-// number has no whole digits (belowOne) and the zero still fits; `rest` characters follow,
-// written by the caller at the place returned.
-char* placeNumber(std::string& out, int width, bool minus, bool belowOne, int rest) {
-    int length = (minus ? 1 : 0) + rest;
-    const bool leadingZero = belowOne && length + 1 <= width;
-    if (leadingZero)
-        ++length;
-    char* place = placeField(out, width, length);
-    if (place == nullptr)
-        return nullptr;
-    if (minus)
-        *place++ = '-';
-    if (leadingZero)
-        *place++ = '0';
-    return place;
-}
-
-void appendField(std::string& out, int width, std::string_view body) {
-    if (char* place = placeField(out, width, static_cast<int>(body.size())))
-        body.copy(place, body.size());
-}
-
-// NaN and infinities cannot be expressed in F or E form; they are named instead.
-void appendNonFinite(std::string& out, int width, Real value) {
-    if (std::isnan(value)) {
-        appendField(out, width, "NaN");
-        return;
-    }
-    const std::string sign = value < 0 ? "-" : "";
-    const std::string word = static_cast<int>(sign.size()) + 8 <= width ? "Infinity" : "Inf";
-    appendField(out, width, sign + word);
-}
 
 // The exponent takes four characters: E, sign and two digits, or sign and three digits
 // in place of the E.
@@ -90,17 +40,73 @@ char* putExponent(char* place, int exponent) {
 
 OutputLine::OutputLine() {
     // Room for the widest line of the report, so building a line allocates once.
-    m_text.reserve(128);
+    m_storage.resize(128);
+}
+
+void OutputLine::grow(std::size_t size) {
+    m_storage.resize(std::max(size, 2 * m_storage.size()));
+}
+
+// Appends a right-aligned field of `width` for a body of `length` characters and returns
+// where the body goes, so that the number is written in place; a body that does not fit
+// fills the field with asterisks instead and nullptr comes back. A width of 0 or less
+// writes nothing.
+char* OutputLine::placeField(int width, int length) {
+    if (width <= 0)
+        return nullptr;
+    const auto w = static_cast<std::size_t>(width);
+    char* place = room(w);
+    if (length > width) {
+        std::memset(place, '*', w);
+        return nullptr;
+    }
+    const std::size_t blanks = w - static_cast<std::size_t>(length);
+    std::memset(place, ' ', blanks);
+    return place + blanks;
+}
+
+// A number's field up to its first digit or point: the sign, then a "0" in front when the
+// number has no whole digits (belowOne) and the zero still fits; `rest` characters follow,
+// written by the caller at the place returned.
+char* OutputLine::placeNumber(int width, bool minus, bool belowOne, int rest) {
+    int length = (minus ? 1 : 0) + rest;
+    const bool leadingZero = belowOne && length + 1 <= width;
+    if (leadingZero)
+        ++length;
+    char* place = placeField(width, length);
+    if (place == nullptr)
+        return nullptr;
+    if (minus)
+        *place++ = '-';
+    if (leadingZero)
+        *place++ = '0';
+    return place;
+}
+
+void OutputLine::appendField(int width, std::string_view body) {
+    if (char* place = placeField(width, static_cast<int>(body.size())))
+        body.copy(place, body.size());
+}
+
+// NaN and infinities cannot be expressed in F or E form; they are named instead.
+void OutputLine::appendNonFinite(int width, Real value) {
+    if (std::isnan(value)) {
+        appendField(width, "NaN");
+        return;
+    }
+    const std::string sign = value < 0 ? "-" : "";
+    const std::string word = static_cast<int>(sign.size()) + 8 <= width ? "Infinity" : "Inf";
+    appendField(width, sign + word);
 }
 
 OutputLine& OutputLine::x(int n) {
     if (n > 0)
-        m_text.append(static_cast<std::size_t>(n), ' ');
+        std::memset(room(static_cast<std::size_t>(n)), ' ', static_cast<std::size_t>(n));
     return *this;
 }
 
 OutputLine& OutputLine::text(std::string_view literal) {
-    m_text.append(literal);
+    literal.copy(room(literal.size()), literal.size());
     return *this;
 }
 
@@ -109,21 +115,22 @@ OutputLine& OutputLine::a(std::string_view field, int n) {
         return *this;
     const auto count = static_cast<std::size_t>(n);
     const std::string_view shown = field.substr(0, count);
-    m_text.append(shown);
-    m_text.append(count - shown.size(), ' ');
+    char* place = room(count);
+    shown.copy(place, shown.size());
+    std::memset(place + shown.size(), ' ', count - shown.size());
     return *this;
 }
 
 OutputLine& OutputLine::i(int width, long long value) {
     char buffer[24];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    appendField(m_text, width, std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
+    appendField(width, std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
     return *this;
 }
 
 OutputLine& OutputLine::f(int width, int decimals, Real value) {
     if (!std::isfinite(value)) {
-        appendNonFinite(m_text, width, value);
+        appendNonFinite(width, value);
         return *this;
     }
     DecimalDigits number(value);
@@ -131,7 +138,7 @@ OutputLine& OutputLine::f(int width, int decimals, Real value) {
     const bool minus = number.negative() && !number.zero();
     const int whole = number.zero() ? 0 : std::max(number.exponent(), 0);
     const int fraction = std::max(decimals, 0);
-    char* place = placeNumber(m_text, width, minus, whole == 0, whole + 1 + fraction);
+    char* place = placeNumber(width, minus, whole == 0, whole + 1 + fraction);
     if (place == nullptr)
         return *this;
     place = number.copyDigits(place, 0, whole);
@@ -142,7 +149,7 @@ OutputLine& OutputLine::f(int width, int decimals, Real value) {
 
 OutputLine& OutputLine::e(int width, int decimals, Real value) {
     if (!std::isfinite(value)) {
-        appendNonFinite(m_text, width, value);
+        appendNonFinite(width, value);
         return *this;
     }
     DecimalDigits number(value);
@@ -152,11 +159,11 @@ OutputLine& OutputLine::e(int width, int decimals, Real value) {
     const int exponent = zero ? 0 : number.exponent();
     if (std::abs(exponent) > 999) {
         if (width > 0)
-            m_text.append(static_cast<std::size_t>(width), '*');
+            std::memset(room(static_cast<std::size_t>(width)), '*', static_cast<std::size_t>(width));
         return *this;
     }
     const int mantissa = std::max(decimals, 0);
-    char* place = placeNumber(m_text, width, minus, true, 1 + mantissa + kExponentLength);
+    char* place = placeNumber(width, minus, true, 1 + mantissa + kExponentLength);
     if (place == nullptr)
         return *this;
     *place++ = '.';
@@ -166,10 +173,9 @@ OutputLine& OutputLine::e(int width, int decimals, Real value) {
 
 OutputLine& OutputLine::freeInt(long long value) {
     char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    m_text += ' ';
-    m_text.append(buffer, result.ptr);
-    return *this;
+    buffer[0] = ' ';
+    const auto result = std::to_chars(buffer + 1, buffer + sizeof buffer, value);
+    return text(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
 }
 
 }  // namespace quarlo

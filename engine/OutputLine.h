@@ -2,6 +2,7 @@
 
 #include "Real.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -24,14 +25,37 @@ public:
 
     // Empties the line and keeps its room, for a writer that builds many lines in turn.
     OutputLine& clear() {
-        m_text.clear();
+        m_length = 0;
         return *this;
     }
 
-    const std::string& str() const { return m_text; }
+    // The line's text; the reference holds until the line is changed.
+    const std::string& str() const {
+        m_storage.resize(m_length);
+        return m_storage;
+    }
+    std::string_view view() const { return {m_storage.data(), m_length}; }
 
 private:
-    std::string m_text;
+    // Lengthens the line by n characters and returns where they go.
+    char* room(std::size_t n) {
+        if (m_length + n > m_storage.size())
+            grow(m_length + n);
+        char* place = m_storage.data() + m_length;
+        m_length += n;
+        return place;
+    }
+    void grow(std::size_t size);
+    char* placeField(int width, int length);
+    char* placeNumber(int width, bool minus, bool belowOne, int rest);
+    void appendField(int width, std::string_view body);
+    void appendNonFinite(int width, Real value);
+
+    // The text is m_storage's first m_length characters. Fields are written straight into
+    // storage kept larger than the line, since every size change of a std::string costs a
+    // library call, and a report has a million fields.
+    mutable std::string m_storage;
+    std::size_t m_length = 0;
 };
 
 }  // namespace quarlo

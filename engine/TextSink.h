@@ -14,7 +14,7 @@ public:
     TextSink() = default;
     explicit TextSink(std::ostream* stream) : m_stream(stream) {}
 
-    void write(const OutputLine& line) { write(line.str()); }
+    void write(const OutputLine& line) { write(line.view()); }
     void write(std::string_view line);
     void blank(int count = 1);
 
