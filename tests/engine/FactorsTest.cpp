@@ -1,3 +1,4 @@
+#include "InputReader.h"
 #include "ModificationFactors.h"
 #include "SoilSettlement.h"
 #include "Stages.h"
@@ -5,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -192,6 +194,54 @@ TEST(QwFactors, HalvedLoadAtDoubledMovement)
     EXPECT_EQ(d.WTIP, (std::vector<Real>{0, 0.2f, 1.0f, 2.0f}));
     for (Real W : {0.1f, 0.6f, 1.5f, 2.0f})
         EXPECT_NEAR(tipLoadOn(d, W), unmodifiedTipLoad(W / 2) / 2, 1e-4f) << "W = " << W;
+}
+
+// One user t-z curve (0,0) (4 psi, 0.1 in) at depth 0 and the tip curve (0,0) (400 lb,
+// 0.2 in), with t-z factors t x 0.5, z x 2 over 0-100 in and Q-w factors Q x 0.5, w x 2.
+const char* const kFactoredProject =
+    "Factored pile\r\n"
+    "2 1 1\r\n"
+    "1\r\n"
+    "1\r\n"
+    "1 0 2\r\n"
+    "0 0\r\n"
+    "4 0.1\r\n"
+    "1\r\n"
+    "1000000 0\r\n"
+    "2\r\n"
+    "0 0\r\n"
+    "400 0.2\r\n"
+    "0.0001 100 10 78.5\r\n"
+    "1\r\n"
+    "0.05\r\n"
+    "0\r\n"
+    "0\r\n"
+    "1\r\n"
+    "2\r\n"
+    "0 0.5 2\r\n"
+    "100 0.5 2\r\n"
+    "1\r\n"
+    "0.5 2\r\n";
+
+TEST(Factors, AppliedAfterTheCurvesAreWrittenSoFilesShowUnmodifiedCurves)
+{
+    std::ostringstream report, plot;
+    RunContext ctx;
+    ctx.report.attach(&report);
+    ctx.plot.attach(&plot);
+    std::istringstream in(kFactoredProject);
+    RecordReader reader(in);
+    InputReader(ctx, reader).read();
+
+    EXPECT_EQ(ctx.data.curves.at(0).TVAL, (std::vector<Real>{0, 2}));
+    EXPECT_EQ(ctx.data.curves.at(0).ZVAL, (std::vector<Real>{0, 0.2f}));
+    EXPECT_EQ(ctx.data.QTIP, (std::vector<Real>{0, 200}));
+    EXPECT_EQ(ctx.data.WTIP, (std::vector<Real>{0, 0.4f}));
+    for (const std::string& text : {report.str(), plot.str()}) {
+        EXPECT_NE(text.find("     0.4000E+01     0.1000E+00\r\n"), std::string::npos) << text;
+        EXPECT_NE(text.find("        0.4000E+03         0.2000E+00\r\n"), std::string::npos) << text;
+        EXPECT_EQ(text.find("0.2000E+01"), std::string::npos) << text;
+    }
 }
 
 }  // namespace
