@@ -1,4 +1,5 @@
 #include "InputReader.h"
+#include "ReportEcho.h"
 
 #include <gtest/gtest.h>
 
@@ -158,6 +159,29 @@ TEST(ReportEcho, GeneratedLayersInEnglishUnits) {
     EXPECT_EQ(run.report.str().substr(0, expected.size()), expected);
     EXPECT_EQ(run.ctx.data.NSTR, 2);
     EXPECT_EQ(run.ctx.data.XSTR, (std::vector<Real>{0.0f, 480.0f}));
+}
+
+// Sections 3, 4 and 5 carry fixed unit lines of their own, which in SI show M, not " M.".
+TEST(ReportEcho, SoilHeadingsInSi) {
+    EngineData si;
+    si.KUNITS = 2;
+    std::ostringstream out;
+    TextSink report(&out);
+    writeLayerHeading(report, si);
+    writeUnitWeightTable(report, si);
+    writeStrengthTable(report, si);
+    EXPECT_EQ(out.str(),
+              "\r\n\r\n"
+              "            LAYER      KSOIL      XTOP      XBOT\r\n"
+              "                                    M         M\r\n"
+              "\r\n\r\n"
+              "              XG1        GAM1\r\n"
+              "               M        kN/M**3\r\n"
+              "\r\n\r\n"
+              "       XSTR         C1          PHI1        EE50       SKIN        TIP\r\n"
+              "         M         kN/M**2      DEG.                 kN/M**2    kN/M**2\r\n"
+              "\r\n\r\n"
+              "  \r\n");
 }
 
 TEST(InputReader, GenerationDepthsOfOneLayer) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 namespace quarlo {
@@ -132,6 +133,27 @@ TEST(RunSequence, TwoRunsWriteIdenticalFiles) {
     EXPECT_EQ(dir.read("p.qv3p"), plot);
     EXPECT_EQ(dir.read("p.qv3r").empty(), true);
     EXPECT_NE(report.find("Date:  March 07, 2015     Time:  09:05:31\r\n"), std::string::npos);
+}
+
+// The second layer runs upward (480 to 240), so its first curve, at 480, lies below the
+// last point of the profile: the side-friction lookup stops the run with status 6 while
+// the t-z curves are generated, before any of them is written.
+TEST(RunSequence, GenerationStopClosesEveryFile) {
+    const std::string profileLine = "6.9E-5 5 0.0  0.01 4 45\r\n";
+    test::ScratchDir dir;
+    dir.write("p.qv3d", "Stop test\r\n10 1 1\r\n2 \r\n2\r\n1 1 0.0  4.8E2\r\n2 1 4.8E2 2.4E2\r\n" + profileLine +
+                            profileLine + profileLine + profileLine +
+                            "2\r\n1.5E9 0\r\n1.5E9 480\r\n0.001 480 16 201\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n");
+    const RunOutcome outcome = runAnalysis(filesIn(dir), fixedClock());
+    EXPECT_EQ(outcome.status, status::kBeyondSideFriction);
+    const std::string report = dir.read("p.qv3o");
+    const std::string end = "THE VALUE OF X = 0.48E+03IS BEYOND THE EXTENT OF/     THE INPUT STRENGTH CURVE\r\n";
+    ASSERT_GE(report.size(), end.size());
+    EXPECT_EQ(report.substr(report.size() - end.size()), end);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("p.qv3p")));
+    EXPECT_EQ(dir.read("p.qv3p"), "");
+    EXPECT_TRUE(std::filesystem::exists(dir.file("p.qv3r")));
+    EXPECT_EQ(dir.read("p.qv3r"), "");
 }
 
 struct BadInputCase {
