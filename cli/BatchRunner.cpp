@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
+#include <set>
 #include <thread>
 
 namespace quarlo::cli {
@@ -22,21 +23,29 @@ RunFiles filesFor(const std::string& project, const std::string& version) {
 
 std::vector<ProjectRun> runAll(const std::vector<std::string>& projects, const std::string& version, int jobs) {
     std::vector<ProjectRun> runs;
-    for (const std::string& project : projects)
+    // A project named twice (or as a.qv3d and a.qvd) writes the same outputs: its later
+    // runs wait until the parallel ones are done, so that no two runs write one file at once.
+    std::set<std::string> reports;
+    std::vector<std::size_t> parallel, later;
+    for (const std::string& project : projects) {
         runs.push_back(ProjectRun{filesFor(project, version), {}});
+        (reports.insert(runs.back().files.report).second ? parallel : later).push_back(runs.size() - 1);
+    }
     // Each worker takes the next project; runs share nothing but this counter.
     std::atomic<std::size_t> next{0};
-    const auto work = [&runs, &next] {
-        for (std::size_t i = next++; i < runs.size(); i = next++)
-            runs[i].outcome = runAnalysis(runs[i].files, RunOptions{});
+    const auto work = [&runs, &parallel, &next] {
+        for (std::size_t i = next++; i < parallel.size(); i = next++)
+            runs[parallel[i]].outcome = runAnalysis(runs[parallel[i]].files, RunOptions{});
     };
     const auto workers = static_cast<std::size_t>(std::clamp(jobs, 1, 64));
     std::vector<std::thread> threads;
-    for (std::size_t t = 1; t < std::min(workers, runs.size()); ++t)
+    for (std::size_t t = 1; t < std::min(workers, parallel.size()); ++t)
         threads.emplace_back(work);
     work();
     for (std::thread& thread : threads)
         thread.join();
+    for (std::size_t i : later)
+        runs[i].outcome = runAnalysis(runs[i].files, RunOptions{});
     return runs;
 }
 
