@@ -50,5 +50,26 @@ TEST_F(Entry, RequestTwoWithoutNamesFileReturnsStatus) {
     EXPECT_TRUE(dir.empty());
 }
 
+// The program's way in: names.dat in the current directory names the project and the
+// outputs, the run writes them and returns 0.
+TEST_F(Entry, RequestTwoRunsTheProjectNamedInNamesFile) {
+    test::ScratchDir dir;
+    std::filesystem::copy_file(std::filesystem::path(QUARLO_SOURCE_DIR) / "examples" / "user-curves-si.qv3d",
+                               dir.path() / "p.qv3d");
+    dir.write("names.dat", "2014.3.2\r\n" + dir.file("p.qv3d") + "\r\n" + dir.file("p.qv3o") + "\r\n" +
+                               dir.file("p.qv3p") + "\r\n" + dir.file("p.qv3r") + "\r\n");
+    test::CurrentDir here(dir.path());
+    EXPECT_EQ(lookUp("IQUARLO")(2), 0);
+    EXPECT_NE(dir.read("p.qv3o").find("QUARLO for Windows, Version 2014.3.2    \r\n"), std::string::npos);
+    EXPECT_NE(dir.read("p.qv3p"), "");
+}
+
+// Only the two entry names leave the library; its own functions are not there to be
+// bound to a host's.
+TEST_F(Entry, ExportsNothingButTheEntry) {
+    EXPECT_EQ(lookUp("_ZN6quarlo11runAnalysisERKNS_8RunFilesERKNS_10RunOptionsE"), nullptr);
+    EXPECT_EQ(lookUp("_ZN6quarlo16runFromNamesFileERKNS_10RunOptionsE"), nullptr);
+}
+
 }  // namespace
 }  // namespace quarlo
