@@ -63,6 +63,16 @@ Real interpolateAt(const std::vector<Real>& xs, const std::vector<Real>& ys, int
     return interpolateLinear(x, xs[k - 1], ys[k - 1], xs[k], ys[k]);
 }
 
+// TCURVE itself, kept here so that the segment walk's lookups compile into one piece.
+inline Real curveValue(const TzCurve& curve, Real W, bool ascending, int& hint)
+{
+    const int n = usedPoints(curve);
+    const int j = firstAtOrAbove(curve.ZVAL, n, W, ascending, hint);
+    if (j < n && W == curve.ZVAL[static_cast<std::size_t>(j)])
+        return curve.TVAL[static_cast<std::size_t>(j)];
+    return interpolateAt(curve.ZVAL, curve.TVAL, n, j, W);
+}
+
 }  // namespace
 
 Real TCURVE(const TzCurve& curve, Real W)
@@ -83,11 +93,7 @@ Real TCURVE(const TzCurve& curve, Real W, bool ascending)
 
 Real TCURVE(const TzCurve& curve, Real W, bool ascending, int& hint)
 {
-    const int n = usedPoints(curve);
-    const int j = firstAtOrAbove(curve.ZVAL, n, W, ascending, hint);
-    if (j < n && W == curve.ZVAL[static_cast<std::size_t>(j)])
-        return curve.TVAL[static_cast<std::size_t>(j)];
-    return interpolateAt(curve.ZVAL, curve.TVAL, n, j, W);
+    return curveValue(curve, W, ascending, hint);
 }
 
 Real tipLoadAt(const EngineData& d, Real W)
@@ -136,10 +142,10 @@ CurveBracket bracketAt(const EngineData& d, Real X)
 
 Real unitTransfer(const CurveBracket& bracket, Real W)
 {
-    const Real t1 = TCURVE(*bracket.upper, W, bracket.upperAscending, bracket.upperHint);
+    const Real t1 = curveValue(*bracket.upper, W, bracket.upperAscending, bracket.upperHint);
     if (bracket.lower == nullptr)
         return t1;
-    const Real t2 = TCURVE(*bracket.lower, W, bracket.lowerAscending, bracket.lowerHint);
+    const Real t2 = curveValue(*bracket.lower, W, bracket.lowerAscending, bracket.lowerHint);
     return interpolateLinear(bracket.X, bracket.upper->DEPTHC, t1, bracket.lower->DEPTHC, t2);
 }
 
