@@ -106,7 +106,12 @@ bool Run::open(Stream& stream, const std::string& name, const char* what) {
         fail(status::kFileOpen, std::string("the ") + what + " has no name");
         return false;
     }
-    stream.open(name, std::ios::binary);
+    // A directory opens for reading on some systems and then reads as an empty file.
+    std::error_code error;
+    if (std::filesystem::is_directory(name, error))
+        stream.setstate(std::ios::failbit);
+    else
+        stream.open(name, std::ios::binary);
     if (!stream.is_open()) {
         fail(status::kFileOpen, std::string("the ") + what + " cannot be opened: " + name);
         return false;

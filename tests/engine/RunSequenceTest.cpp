@@ -203,6 +203,15 @@ TEST(RunSequence, MissingProjectFileIsReported) {
               std::string::npos);
 }
 
+TEST(RunSequence, DirectoryNamedAsProjectIsNotRead) {
+    test::ScratchDir dir;
+    RunFiles files = filesIn(dir);
+    files.input = dir.path().string();
+    const RunOutcome outcome = runAnalysis(files, fixedClock());
+    EXPECT_EQ(outcome.status, status::kFileOpen);
+    EXPECT_EQ(outcome.failure, "the project data file cannot be opened: " + files.input);
+}
+
 TEST(RunSequence, ReportThatCannotBeOpened) {
     test::ScratchDir dir;
     RunFiles files = filesIn(dir);
