@@ -43,9 +43,10 @@ bool belowOne(std::string_view text) {
 // for single precision reads as zero, as the usual input conversion gives it; one too large
 // would be infinite and is refused.
 RealText parseReal(std::string text, Real& value) {
-    if (!text.empty() && text.front() == '+')
+    const bool plus = !text.empty() && text.front() == '+';
+    if (plus)
         text.erase(0, 1);
-    if (text.empty() || text.front() == '+')
+    if (text.empty() || text.front() == '+' || (text.front() == '-' && plus))
         return RealText::NotANumber;
     for (char& c : text) {
         if (c == 'd' || c == 'D')
@@ -123,7 +124,9 @@ std::string RecordReader::nextToken(std::string_view item) {
 
 int RecordReader::readInt(std::string_view item) {
     const std::string token = nextToken(item);
-    const char* begin = token.data() + (token.size() > 1 && token.front() == '+' ? 1 : 0);
+    // One sign at most: "+-5" is no integer.
+    const bool plus = token.size() > 1 && token.front() == '+' && token[1] != '-';
+    const char* begin = token.data() + (plus ? 1 : 0);
     const char* end = token.data() + token.size();
     int value = 0;
     const auto result = std::from_chars(begin, end, value);

@@ -114,6 +114,8 @@ const FailureCase kFailures[] = {
     {"exponent_beyond_any_type", "0.001E99999999999999999999\n", false, ReadError::Kind::BadValue, 1,
      "\"0.001E99999999999999999999\" is too large for a single-precision number"},
     {"nan_text", "nan\n", false, ReadError::Kind::BadValue, 1, "\"nan\" is not a number"},
+    {"two_signs_real", "+-5\n", false, ReadError::Kind::BadValue, 1, "\"+-5\" is not a number"},
+    {"two_signs_integer", "+-5\n", true, ReadError::Kind::BadValue, 1, "\"+-5\" is not an integer"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Reads, RecordReaderFailure, testing::ValuesIn(kFailures),
