@@ -54,8 +54,11 @@ void setDefaultTipMovements(EngineData& data) {
     const Real metresPerInch = 0.0254f;
     data.NTIPMV = static_cast<int>(inches.size());
     data.TIPMV.clear();
+    // Every units code but 1 is SI here too, as in the labels and the generators, so a file
+    // with an odd code never mixes inches and metres.
+    const bool si = data.KUNITS != 1;
     for (Real movement : inches)
-        data.TIPMV.push_back(data.KUNITS == 2 ? movement * metresPerInch : movement);
+        data.TIPMV.push_back(si ? movement * metresPerInch : movement);
 }
 
 void InputReader::read() {

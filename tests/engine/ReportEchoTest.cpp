@@ -214,6 +214,11 @@ TEST(InputReader, DefaultTipMovements) {
     // 5 x 0.0254 in single precision rounds to the float nearest 0.127.
     EXPECT_EQ(si.TIPMV.back(), 0.127f);
     EXPECT_EQ(si.TIPMV.front(), 0.0001f * 0.0254f);
+    // An odd units code is SI throughout, as the labels and the curve generators take it.
+    EngineData odd;
+    odd.KUNITS = 3;
+    setDefaultTipMovements(odd);
+    EXPECT_EQ(odd.TIPMV, si.TIPMV);
 }
 
 TEST(InputReader, ZeroCountReadsNoLine) {
