@@ -150,6 +150,8 @@ bool DecimalDigits::holdExactly(Real magnitude) {
             return false;
         m_value = Wide(M) * kPow5[k];
         fractionDigits = static_cast<int>(k);
+        m_odd = M;
+        m_fives = fractionDigits;
     }
     m_count = digitCount(m_value);
     m_exponent = m_count - fractionDigits;
@@ -225,11 +227,25 @@ void DecimalDigits::roundToSignificant(int count) {
 }
 
 // The dropped digits are the remainder by 10^dropped; they round up from half of it.
+// When the value is M x 5^k and no more than k digits go, dividing by 10^a = 2^a x 5^a
+// cancels the fives: the kept digits are M x 5^(k-a) shifted right by a, and the dropped
+// part (5^a times the bits shifted out) reaches half of 10^a exactly when bit a-1 is set.
 void DecimalDigits::roundInteger(int count) {
-    const Wide unit = pow10(m_count - count);
-    Wide dropped = 0;
-    Wide kept = quotient(m_value, unit, dropped);
-    if (dropped >= unit / 2) {
+    const int dropped = m_count - count;
+    Wide kept = 0;
+    bool roundUp = false;
+    if (dropped <= m_fives) {
+        const Wide scaled = Wide(m_odd) * kPow5[static_cast<std::size_t>(m_fives - dropped)];
+        kept = scaled >> dropped;
+        roundUp = ((scaled >> (dropped - 1)) & 1) != 0;
+    } else {
+        const Wide unit = pow10(dropped);
+        Wide rest = 0;
+        kept = quotient(m_value, unit, rest);
+        roundUp = rest >= unit / 2;
+    }
+    m_fives = 0;
+    if (roundUp) {
         ++kept;
         if (kept == pow10(count)) {
             // 0.999.. rounded up to 1.000..: one more digit in front, same count kept.

@@ -2,6 +2,8 @@
 
 #include "Real.h"
 
+#include <cstdint>
+
 namespace quarlo {
 
 // The exact decimal expansion of a single-precision value, as 0.DIGITS x 10^exponent,
@@ -60,6 +62,10 @@ private:
     // integer is cheaper than writing all its digits and rounding those.
     mutable bool m_integer = false;
     Wide m_value = 0;
+    // While m_fives > 0, m_value is m_odd x 5^m_fives: the value's M x 2^-m_fives scaled
+    // by 10^m_fives, which lets rounding drop digits by shifting instead of dividing.
+    std::uint32_t m_odd = 0;
+    int m_fives = 0;
     mutable char m_digits[maxDigits];
 };
 
