@@ -47,6 +47,15 @@ void OutputLine::grow(std::size_t size) {
     m_storage.resize(std::max(size, 2 * m_storage.size()));
 }
 
+// Most runs of blanks are short: those are written with one store of kSlack blanks, the
+// excess landing in the line's slack or on characters written next.
+void OutputLine::fillBlanks(char* place, std::size_t n) {
+    if (n <= kSlack)
+        std::memset(place, ' ', kSlack);
+    else
+        std::memset(place, ' ', n);
+}
+
 // Appends a right-aligned field of `width` for a body of `length` characters and returns
 // where the body goes, so that the number is written in place; a body that does not fit
 // fills the field with asterisks instead and nullptr comes back. A width of 0 or less
@@ -61,7 +70,7 @@ char* OutputLine::placeField(int width, int length) {
         return nullptr;
     }
     const std::size_t blanks = w - static_cast<std::size_t>(length);
-    std::memset(place, ' ', blanks);
+    fillBlanks(place, blanks);
     return place + blanks;
 }
 
@@ -101,7 +110,7 @@ void OutputLine::appendNonFinite(int width, Real value) {
 
 OutputLine& OutputLine::x(int n) {
     if (n > 0)
-        std::memset(room(static_cast<std::size_t>(n)), ' ', static_cast<std::size_t>(n));
+        fillBlanks(room(static_cast<std::size_t>(n)), static_cast<std::size_t>(n));
     return *this;
 }
 

@@ -39,13 +39,14 @@ public:
 private:
     // Lengthens the line by n characters and returns where they go.
     char* room(std::size_t n) {
-        if (m_length + n > m_storage.size())
-            grow(m_length + n);
+        if (m_length + n + kSlack > m_storage.size())
+            grow(m_length + n + kSlack);
         char* place = m_storage.data() + m_length;
         m_length += n;
         return place;
     }
     void grow(std::size_t size);
+    static void fillBlanks(char* place, std::size_t n);
     char* placeField(int width, int length);
     char* placeNumber(int width, bool minus, bool belowOne, int rest);
     void appendField(int width, std::string_view body);
@@ -55,6 +56,9 @@ private:
     // storage kept larger than the line, since every size change of a std::string costs a
     // library call, and a report has a million fields.
     mutable std::string m_storage;
+    // Storage past the line's end that may be scribbled on: short runs of blanks are then
+    // one fixed-size store instead of a library call.
+    static constexpr std::size_t kSlack = 16;
     std::size_t m_length = 0;
 };
 
