@@ -23,15 +23,10 @@ bool isFirstAtOrAbove(const std::vector<Real>& z, int n, Real W, int j)
     return (j == 0 || z[static_cast<std::size_t>(j - 1)] < W) && (j == n || W <= z[static_cast<std::size_t>(j)]);
 }
 
-// First 0-based index j < n with W <= z[j], or n when there is none. The scan is the
-// rule; on ascending movements the index where the last lookup landed (hint) and its
-// neighbours are tried first and a bisection otherwise, all finding the scan's index far
-// faster, which matters for long user curves (a NaN movement matches no point in either).
-int firstAtOrAbove(const std::vector<Real>& z, int n, Real W, bool ascending, int& hint)
+// firstAtOrAbove past the hint itself: the hint's neighbours, a bisection, or the scan.
+int searchFirstAtOrAbove(const std::vector<Real>& z, int n, Real W, bool ascending, int& hint)
 {
     if (ascending && !std::isnan(W)) {
-        if (isFirstAtOrAbove(z, n, W, hint))
-            return hint;
         if (isFirstAtOrAbove(z, n, W, hint + 1))
             return ++hint;
         if (isFirstAtOrAbove(z, n, W, hint - 1))
@@ -44,6 +39,19 @@ int firstAtOrAbove(const std::vector<Real>& z, int n, Real W, bool ascending, in
             return j;
     }
     return n;
+}
+
+// First 0-based index j < n with W <= z[j], or n when there is none. The scan is the
+// rule; on ascending movements the index where the last lookup landed (hint) and its
+// neighbours are tried first and a bisection otherwise, all finding the scan's index far
+// faster, which matters for long user curves (a NaN movement matches no point in either).
+// The hint itself is tried here, small enough to be inlined into the segment walk, where
+// most lookups land where the previous pass's did.
+inline int firstAtOrAbove(const std::vector<Real>& z, int n, Real W, bool ascending, int& hint)
+{
+    if (ascending && !std::isnan(W) && isFirstAtOrAbove(z, n, W, hint))
+        return hint;
+    return searchFirstAtOrAbove(z, n, W, ascending, hint);
 }
 
 int firstAtOrAbove(const std::vector<Real>& z, int n, Real W)
@@ -63,10 +71,10 @@ Real interpolateAt(const std::vector<Real>& xs, const std::vector<Real>& ys, int
     return interpolateLinear(x, xs[k - 1], ys[k - 1], xs[k], ys[k]);
 }
 
-// TCURVE itself, kept here so that the segment walk's lookups compile into one piece.
-inline Real curveValue(const TzCurve& curve, Real W, bool ascending, int& hint)
+// TCURVE itself on the curve's first n points, kept here so that the segment walk's
+// lookups compile into one piece.
+inline Real curveValue(const TzCurve& curve, int n, Real W, bool ascending, int& hint)
 {
-    const int n = usedPoints(curve);
     const int j = firstAtOrAbove(curve.ZVAL, n, W, ascending, hint);
     if (j < n && W == curve.ZVAL[static_cast<std::size_t>(j)])
         return curve.TVAL[static_cast<std::size_t>(j)];
@@ -93,7 +101,7 @@ Real TCURVE(const TzCurve& curve, Real W, bool ascending)
 
 Real TCURVE(const TzCurve& curve, Real W, bool ascending, int& hint)
 {
-    return curveValue(curve, W, ascending, hint);
+    return curveValue(curve, usedPoints(curve), W, ascending, hint);
 }
 
 Real tipLoadAt(const EngineData& d, Real W)
@@ -129,11 +137,14 @@ CurveBracket bracketAt(const EngineData& d, Real X)
             bracket.lower = &curve;
             bracket.lowerAscending = ascendingMovements(curve);
             bracket.upperAscending = ascendingMovements(above);
+            bracket.lowerPoints = usedPoints(curve);
+            bracket.upperPoints = usedPoints(above);
             bracket.X = X;
             return bracket;
         }
         bracket.upper = &curve;
         bracket.upperAscending = ascendingMovements(curve);
+        bracket.upperPoints = usedPoints(curve);
         bracket.X = X;
         return bracket;
     }
@@ -142,10 +153,10 @@ CurveBracket bracketAt(const EngineData& d, Real X)
 
 Real unitTransfer(const CurveBracket& bracket, Real W)
 {
-    const Real t1 = curveValue(*bracket.upper, W, bracket.upperAscending, bracket.upperHint);
+    const Real t1 = curveValue(*bracket.upper, bracket.upperPoints, W, bracket.upperAscending, bracket.upperHint);
     if (bracket.lower == nullptr)
         return t1;
-    const Real t2 = curveValue(*bracket.lower, W, bracket.lowerAscending, bracket.lowerHint);
+    const Real t2 = curveValue(*bracket.lower, bracket.lowerPoints, W, bracket.lowerAscending, bracket.lowerHint);
     return interpolateLinear(bracket.X, bracket.upper->DEPTHC, t1, bracket.lower->DEPTHC, t2);
 }
 

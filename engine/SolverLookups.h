@@ -37,6 +37,8 @@ struct CurveBracket {
     const TzCurve* lower = nullptr;   // the curve just below X; null: upper alone serves X
     bool upperAscending = false;      // movements of upper ascend (see ascendingMovements)
     bool lowerAscending = false;
+    int upperPoints = 0;              // points of each curve the lookups use
+    int lowerPoints = 0;
     Real X = 0;                       // the depth served
     // Where the last lookup on each curve landed: a segment's movement changes little
     // from one pass to the next, so the next lookup tries there first.

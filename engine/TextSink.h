@@ -22,6 +22,8 @@ public:
     bool attached() const { return m_stream != nullptr; }
 
 private:
+    bool put(std::streambuf& buffer, std::string_view text);
+
     std::ostream* m_stream = nullptr;
 };
 
