@@ -114,16 +114,19 @@ void InputReader::readUserCurve(int k) {
     curve.ICURVE = m_in.readInt("ICURVE");
     curve.DEPTHC = m_in.readReal("DEPTHC");
     curve.NPTS = m_in.readCount("NPTS");
-    m_ctx.report.write(tzCurveLine(curve));
-    m_ctx.plot.write(tzCurveLine(curve));
+    // The report and the plot data file echo the same lines, each built once.
+    const OutputLine heading = tzCurveLine(curve);
+    m_ctx.report.write(heading);
+    m_ctx.plot.write(heading);
     reserveFor(curve.TVAL, curve.NPTS);
     reserveFor(curve.ZVAL, curve.NPTS);
     for (int j = 0; j < curve.NPTS; ++j) {
         m_in.beginRecord(record);
         curve.TVAL.push_back(m_in.readReal("TVAL"));
         curve.ZVAL.push_back(m_in.readReal("ZVAL"));
-        m_ctx.report.write(tzPointLine(curve.TVAL.back(), curve.ZVAL.back()));
-        m_ctx.plot.write(tzPointLine(curve.TVAL.back(), curve.ZVAL.back()));
+        const OutputLine point = tzPointLine(curve.TVAL.back(), curve.ZVAL.back());
+        m_ctx.report.write(point);
+        m_ctx.plot.write(point);
     }
     m_data.curves.push_back(std::move(curve));
 }
