@@ -77,7 +77,10 @@ SolverStop checkValues(std::initializer_list<Real> values, Real W)
 
 SolverStop checkSegment(const SegmentState& s, Real W)
 {
-    SolverStop result = checkValues({s.t, s.DQ, s.QAVG, s.DEF, s.WMID, s.QN0, s.WN0, s.QN1, s.WN1, s.XM}, W);
+    const std::initializer_list<Real> values = {s.t, s.DQ, s.QAVG, s.DEF, s.WMID, s.QN0, s.WN0, s.QN1, s.WN1, s.XM};
+    if (finiteBits(values))
+        return {};
+    SolverStop result = checkValues(values, W);
     if (result)
         result.message += " IN THE SEGMENT AT X =" + e92(s.XM);
     return result;
