@@ -47,15 +47,6 @@ void OutputLine::grow(std::size_t size) {
     m_storage.resize(std::max(size, 2 * m_storage.size()));
 }
 
-// Most runs of blanks are short: those are written with one store of kSlack blanks, the
-// excess landing in the line's slack or on characters written next.
-void OutputLine::fillBlanks(char* place, std::size_t n) {
-    if (n <= kSlack)
-        std::memset(place, ' ', kSlack);
-    else
-        std::memset(place, ' ', n);
-}
-
 // Appends a right-aligned field of `width` for a body of `length` characters and returns
 // where the body goes, so that the number is written in place; a body that does not fit
 // fills the field with asterisks instead and nullptr comes back. A width of 0 or less
@@ -106,17 +97,6 @@ void OutputLine::appendNonFinite(int width, Real value) {
     const std::string sign = value < 0 ? "-" : "";
     const std::string word = static_cast<int>(sign.size()) + 8 <= width ? "Infinity" : "Inf";
     appendField(width, sign + word);
-}
-
-OutputLine& OutputLine::x(int n) {
-    if (n > 0)
-        fillBlanks(room(static_cast<std::size_t>(n)), static_cast<std::size_t>(n));
-    return *this;
-}
-
-OutputLine& OutputLine::text(std::string_view literal) {
-    literal.copy(room(literal.size()), literal.size());
-    return *this;
 }
 
 OutputLine& OutputLine::a(std::string_view field, int n) {

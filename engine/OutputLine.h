@@ -3,6 +3,7 @@
 #include "Real.h"
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -15,8 +16,16 @@ class OutputLine {
 public:
     OutputLine();
 
-    OutputLine& x(int n);                                  // nX: n blanks
-    OutputLine& text(std::string_view literal);            // a quoted text as it stands
+    // nX: n blanks, and a quoted text as it stands; inline, as every line has several.
+    OutputLine& x(int n) {
+        if (n > 0)
+            fillBlanks(room(static_cast<std::size_t>(n)), static_cast<std::size_t>(n));
+        return *this;
+    }
+    OutputLine& text(std::string_view literal) {
+        literal.copy(room(literal.size()), literal.size());
+        return *this;
+    }
     OutputLine& a(std::string_view field, int n);          // An: first n characters, blank padded
     OutputLine& i(int width, long long value);             // In
     OutputLine& f(int width, int decimals, Real value);    // Fw.d
@@ -46,7 +55,14 @@ private:
         return place;
     }
     void grow(std::size_t size);
-    static void fillBlanks(char* place, std::size_t n);
+    // Most runs of blanks are short: those are written with one store of kSlack blanks,
+    // the excess landing in the line's slack or on characters written next.
+    static void fillBlanks(char* place, std::size_t n) {
+        if (n <= kSlack)
+            std::memset(place, ' ', kSlack);
+        else
+            std::memset(place, ' ', n);
+    }
     char* placeField(int width, int length);
     char* placeNumber(int width, bool minus, bool belowOne, int rest);
     void appendField(int width, std::string_view body);
