@@ -193,9 +193,12 @@ void DecimalDigits::setDigits(Wide n) const {
 char* DecimalDigits::copyDigits(char* out, int first, int n) const {
     if (n <= 0)
         return out;
-    if (m_integer && first == 0 && n == m_count) {
-        // The usual E field: exactly the kept digits, straight from the integer.
-        putDigits(out + n, m_value);
+    if (m_integer && first == 0 && n >= m_count && m_count > 0) {
+        // The usual E and F fields: the kept digits straight from the integer, then the
+        // zeros that follow them.
+        putDigits(out + m_count, m_value);
+        for (char* zero = out + m_count; zero < out + n; ++zero)
+            *zero = '0';   // mostly none or a few: not worth a library call
         return out + n;
     }
     if (m_integer)

@@ -130,7 +130,14 @@ OutputLine& OutputLine::f(int width, int decimals, Real value) {
     char* place = placeNumber(width, minus, whole == 0, whole + 1 + fraction);
     if (place == nullptr)
         return *this;
-    place = number.copyDigits(place, 0, whole);
+    if (whole > 0) {
+        // The fraction's digits follow the whole ones: all are written in one go and the
+        // fraction moved over to make room for the point.
+        number.copyDigits(place, 0, whole + fraction);
+        std::memmove(place + whole + 1, place + whole, static_cast<std::size_t>(fraction));
+        place[whole] = '.';
+        return *this;
+    }
     *place++ = '.';
     number.copyDigits(place, number.exponent(), fraction);
     return *this;
