@@ -171,30 +171,28 @@ void InputReader::readProfile() {
 void InputReader::readAeProfile() {
     m_in.beginRecord("record 6 (AE profile)");
     m_data.NAE = m_in.readCount("NAE");
-    if (m_data.NAE > 0)
-        m_in.beginRecord("record 6 (AE profile values)");
-    reserveFor(m_data.AE, m_data.NAE);
-    reserveFor(m_data.AEDEP, m_data.NAE);
-    for (int i = 0; i < m_data.NAE; ++i) {
-        m_data.AE.push_back(m_in.readReal("AE"));
-        m_data.AEDEP.push_back(m_in.readReal("AEDEP"));
-    }
+    readPairs("record 6 (AE profile values)", m_data.NAE, {m_data.AE, "AE"}, {m_data.AEDEP, "AEDEP"});
     writeAeTable(m_ctx.report, m_data);
 }
 
 void InputReader::readTipCurve() {
     m_in.beginRecord("record 7 (Q-w curve)");
     m_data.NQW = m_in.readCount("NQW");
-    if (m_data.NQW > 0)
-        m_in.beginRecord("record 7 (Q-w curve values)");
-    reserveFor(m_data.QTIP, m_data.NQW);
-    reserveFor(m_data.WTIP, m_data.NQW);
-    for (int i = 0; i < m_data.NQW; ++i) {
-        m_data.QTIP.push_back(m_in.readReal("QTIP"));
-        m_data.WTIP.push_back(m_in.readReal("WTIP"));
-    }
+    readPairs("record 7 (Q-w curve values)", m_data.NQW, {m_data.QTIP, "QTIP"}, {m_data.WTIP, "WTIP"});
     writeTipCurveTable(m_ctx.report, m_data);
     writeTipPlotBlock(m_ctx.plot, m_data);
+}
+
+// One read of `count` pairs: the values run on across lines, and a count of 0 reads no line.
+void InputReader::readPairs(std::string_view record, int count, Column first, Column second) {
+    if (count > 0)
+        m_in.beginRecord(record);
+    reserveFor(first.values, count);
+    reserveFor(second.values, count);
+    for (int i = 0; i < count; ++i) {
+        first.values.push_back(m_in.readReal(first.item));
+        second.values.push_back(m_in.readReal(second.item));
+    }
 }
 
 void InputReader::readPile() {

@@ -3,6 +3,9 @@
 #include "RecordReader.h"
 #include "RunContext.h"
 
+#include <string_view>
+#include <vector>
+
 namespace quarlo {
 
 // Reads the project data file front to back into ctx.data, echoing every record to the
@@ -29,6 +32,13 @@ private:
     void readSettlement();
     void readTzFactors();
     void readQwFactors();
+
+    // Where one column of a one-read record goes, and its name for messages.
+    struct Column {
+        std::vector<Real>& values;
+        std::string_view item;
+    };
+    void readPairs(std::string_view record, int count, Column first, Column second);
 
     RunContext& m_ctx;
     EngineData& m_data;
