@@ -1,11 +1,9 @@
 #include "OutputLine.h"
-#include "TextSink.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <limits>
-#include <sstream>
 
 namespace quarlo {
 namespace {
@@ -72,21 +70,6 @@ const FieldCase kFieldCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Fields, OutputLineField, testing::ValuesIn(kFieldCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(TextSink, EndsEveryLineWithCrLf) {
-    std::ostringstream out;
-    TextSink sink(&out);
-    sink.write(OutputLine().text("AB"));
-    sink.blank(2);
-    sink.write(" ");
-    EXPECT_EQ(out.str(), "AB\r\n\r\n\r\n \r\n");
-}
-
-TEST(TextSink, WithoutStreamDiscards) {
-    TextSink sink;
-    sink.write("ignored");
-    EXPECT_FALSE(sink.attached());
-}
 
 }  // namespace
 }  // namespace quarlo

@@ -1,12 +1,29 @@
+#include "OutputLine.h"
 #include "TextSink.h"
 
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <sstream>
 #include <streambuf>
 
 namespace quarlo {
 namespace {
+
+TEST(TextSink, EndsEveryLineWithCrLf) {
+    std::ostringstream out;
+    TextSink sink(&out);
+    sink.write(OutputLine().text("AB"));
+    sink.blank(2);
+    sink.write(" ");
+    EXPECT_EQ(out.str(), "AB\r\n\r\n\r\n \r\n");
+}
+
+TEST(TextSink, WithoutStreamDiscards) {
+    TextSink sink;
+    sink.write("ignored");
+    EXPECT_FALSE(sink.attached());
+}
 
 // A device that takes `room` characters and then refuses, like a full disk.
 class FullDevice : public std::streambuf {
