@@ -12,13 +12,9 @@ namespace {
 using testing::HasSubstr;
 using testing::Not;
 
-// Flat side friction t = 5 psi everywhere and a tip curve Q = 1000 + 1000 w: every number
-// below is worked out by hand. Two increments of 50 in on a 10 in pile: side area of an
-// increment 50 x 10 x 3.1416 = 1570.8 in^2, load transfer 1570.8 x 5 = 7854 lb.
-EngineData flatFrictionPile(int NSEG, Real PLEN, Real AE)
-{
-    return test::simplePile(NSEG, PLEN, 10, AE, {{0, 5}, {10, 5}}, {{0, 1000}, {1, 2000}});
-}
+// Every number below is worked out by hand. Two increments of 50 in on the 10 in pile:
+// side area of an increment 50 x 10 x 3.1416 = 1570.8 in^2, load transfer 1570.8 x 5 = 7854 lb.
+using test::flatFrictionPile;
 
 bool contains(const std::vector<std::string>& lines, const std::string& line)
 {

@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Solver, FirstGuess, testing::Values(
 // and 17708 lb.
 test::SolvedRun headLoadRun(std::vector<Real> loads)
 {
-    EngineData d = test::simplePile(2, 100, 10, 1e7f, {{0, 5}, {10, 5}}, {{0, 1000}, {1, 2000}});
+    EngineData d = test::flatFrictionPile(2, 100, 1e7f);
     test::setTipMovements(d, {0.1f, 0.5f, 1});
     test::setLoads(d, std::move(loads));
     return test::SolvedRun(std::move(d));

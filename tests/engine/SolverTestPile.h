@@ -56,6 +56,12 @@ inline EngineData simplePile(int NSEG, Real PLEN, Real DIAM, Real AE, std::vecto
     return d;
 }
 
+// A 10 in pile with a flat side friction t = 5 psi everywhere and a tip curve Q = 1000 + 1000 w.
+inline EngineData flatFrictionPile(int NSEG, Real PLEN, Real AE)
+{
+    return simplePile(NSEG, PLEN, 10, AE, {{0, 5}, {10, 5}}, {{0, 1000}, {1, 2000}});
+}
+
 inline void setTipMovements(EngineData& d, std::vector<Real> moves)
 {
     d.NTIPMV = static_cast<int>(moves.size());
