@@ -3,10 +3,10 @@
 #include "Stages.h"
 
 #include "SoilFixture.h"
+#include "TextLines.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,15 +17,7 @@ using test::addCurves;
 using test::CapturedRun;
 using test::Layer;
 using test::layeredSoil;
-
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line, '\n');)
-        lines.push_back(line.substr(0, line.size() - 1));   // without the CR
-    return lines;
-}
+using test::linesOf;
 
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 

@@ -8,6 +8,7 @@
 
 #include "RunFixture.h"
 #include "RunSequence.h"
+#include "TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -39,14 +40,7 @@ public:
 
     const RunOutcome& outcome() const { return m_outcome; }
     std::vector<std::string> lines(const std::string& extension) const {
-        std::vector<std::string> result;
-        const std::string text = m_dir.read("p." + extension);
-        for (std::size_t start = 0; start < text.size();) {
-            const std::size_t end = text.find("\r\n", start);
-            result.push_back(text.substr(start, end - start));
-            start = end == std::string::npos ? text.size() : end + 2;
-        }
-        return result;
+        return test::linesOf(m_dir.read("p." + extension));
     }
 
 private:

@@ -3,6 +3,7 @@
 #include "EngineData.h"
 #include "RunContext.h"
 #include "Stages.h"
+#include "TextLines.h"
 
 #include <sstream>
 #include <string>
@@ -88,18 +89,8 @@ struct SolvedRun {
         solveLoadTransfer(ctx);
     }
 
-    // The report's lines without their CR LF.
-    std::vector<std::string> reportLines() const { return lines(report.str()); }
-    std::vector<std::string> plotLines() const { return lines(plot.str()); }
-
-    static std::vector<std::string> lines(const std::string& text)
-    {
-        std::vector<std::string> result;
-        std::size_t start = 0;
-        for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-            result.push_back(text.substr(start, end - start));
-        return result;
-    }
+    std::vector<std::string> reportLines() const { return linesOf(report.str()); }
+    std::vector<std::string> plotLines() const { return linesOf(plot.str()); }
 };
 
 }  // namespace quarlo::test
