@@ -1,6 +1,7 @@
 #include "InputReader.h"
 
 #include "CurveReport.h"
+#include "EngineConstants.h"
 #include "ReportEcho.h"
 #include "Stages.h"
 
@@ -51,14 +52,13 @@ void setGenerationDepths(EngineData& data) {
 
 void setDefaultTipMovements(EngineData& data) {
     static constexpr std::array<Real, 9> inches{0.0001f, 0.001f, 0.01f, 0.03f, 0.07f, 0.1f, 0.2f, 0.5f, 5.0f};
-    const Real metresPerInch = 0.0254f;
     data.NTIPMV = static_cast<int>(inches.size());
     data.TIPMV.clear();
     // Every units code but 1 is SI here too, as in the labels and the generators, so a file
     // with an odd code never mixes inches and metres.
     const bool si = data.KUNITS != 1;
     for (Real movement : inches)
-        data.TIPMV.push_back(si ? movement * metresPerInch : movement);
+        data.TIPMV.push_back(si ? movement * METRES_PER_INCH : movement);
 }
 
 void InputReader::read() {

@@ -1,5 +1,6 @@
 #include "QwCurve.h"
 
+#include "EngineConstants.h"
 #include "GenerationStop.h"
 #include "Profile.h"
 #include "TzCurves.h"
@@ -25,7 +26,6 @@ constexpr CurveShape Q_API = {0.0f, 0.0625f, 0.125f, 0.25f, 0.5f, 0.75f, 0.9f, 1
 constexpr CurveShape W_MOSHER_IN = {0.0f, 0.0001f, 0.005f, 0.01f, 0.05f, 0.1f, 0.2f, 0.5f, 0.75f, 1.0f};
 
 constexpr Real KN_PER_KIP = 4.448f;
-constexpr Real PI = 3.1416f;
 
 struct TipCurve {
     CurveShape Q{};

@@ -1,5 +1,6 @@
 #include "SolverPile.h"
 
+#include "EngineConstants.h"
 #include "SoilSettlement.h"
 
 #include <cmath>
@@ -9,7 +10,7 @@ namespace quarlo {
 
 SolverPile::SolverPile(const EngineData& d)
     : m_DL(d.PLEN / static_cast<Real>(d.NSEG)),
-      m_A(m_DL * d.DIAM * 3.1416f),
+      m_A(m_DL * d.DIAM * PI),
       m_TOL(d.TOL),
       m_downDrag(d.NSET > 0),
       m_sites(static_cast<std::size_t>(d.NSEG)),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EngineConstants.h"
 #include "EngineData.h"
 
 #include <array>
@@ -19,9 +20,6 @@ enum SoilType : int {
 // Number of points of every generated curve, and one column of a generated curve's table.
 inline constexpr int NPTS_GENERATED = 10;
 using CurveShape = std::array<Real, NPTS_GENERATED>;
-
-// The methods set in inches convert their movements to metres with this factor in SI.
-inline constexpr Real METRES_PER_INCH = 0.0254f;
 
 // True for the soil types whose t-z movements are fractions of the pile diameter.
 bool tzCurveScalesWithDiameter(int KSOIL);
