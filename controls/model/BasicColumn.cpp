@@ -8,6 +8,7 @@
 #include "ComponentWriter.h"
 #include "EInvalidCast.h"
 #include "EListError.h"
+#include "ListAccess.h"
 #include "Variant.h"
 
 namespace quarlo {
@@ -53,10 +54,7 @@ void BasicColumn<V>::DeleteRow(int index) {
 
 template <class V>
 std::string BasicColumn<V>::CaptionLine(int i) const {
-    if (i < 0 || i >= CaptionLineCount()) {
-        throw EListError();
-    }
-    return m_captions[static_cast<std::size_t>(i)];
+    return listItem(m_captions, i);
 }
 
 template <class V>
@@ -149,15 +147,12 @@ void BasicColumn<V>::AttachControls(TableWindow*, int, int) {}
 
 template <class V>
 typename BasicColumn<V>::DataT& BasicColumn<V>::Row(int row) const {
-    checkRow(row);
-    return *m_rows[static_cast<std::size_t>(row)];
+    return *listItem(m_rows, row);
 }
 
 template <class V>
 int BasicColumn<V>::IndexOf(const DataT* data) const {
-    const auto found = std::find_if(m_rows.begin(), m_rows.end(),
-                                    [data](const std::unique_ptr<DataT>& row) { return row.get() == data; });
-    return found == m_rows.end() ? -1 : static_cast<int>(found - m_rows.begin());
+    return ownedIndex(m_rows, data);
 }
 
 template <class V>

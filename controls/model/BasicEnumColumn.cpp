@@ -8,7 +8,7 @@
 #include "ComponentReader.h"
 #include "ComponentWriter.h"
 #include "EAssignError.h"
-#include "EListError.h"
+#include "ListAccess.h"
 #include "Evaluate.h"
 #include "Exception.h"
 #include "Variant.h"
@@ -78,10 +78,7 @@ int BasicEnumColumn<V>::ColumnWidth(const TextMetrics& canvas) const {
 
 template <class V>
 const ControlSlot& BasicEnumColumn<V>::slot(int control) const {
-    if (control < 0 || control >= ControlCount()) {
-        throw EListError();
-    }
-    return m_controls[static_cast<std::size_t>(control)];
+    return listItem(m_controls, control);
 }
 
 template <class V>

@@ -5,6 +5,7 @@
 #include "BasicEnumColumn.h"
 #include "BasicTableColumn.h"
 #include "EListError.h"
+#include "ListAccess.h"
 #include "Exception.h"
 #include "Variant.h"
 
@@ -165,17 +166,12 @@ std::string BasicGridTable<V>::WindowTitle() const {
 
 template <class V>
 typename BasicGridTable<V>::ColumnT& BasicGridTable<V>::Column(int index) const {
-    if (index < 0 || index >= ColumnCount()) {
-        throw EListError();
-    }
-    return *m_columns[static_cast<std::size_t>(index)];
+    return *listItem(m_columns, index);
 }
 
 template <class V>
 int BasicGridTable<V>::ColumnIndex(const ColumnT* column) const {
-    const auto found = std::find_if(m_columns.begin(), m_columns.end(),
-                                    [column](const std::unique_ptr<ColumnT>& c) { return c.get() == column; });
-    return found == m_columns.end() ? -1 : static_cast<int>(found - m_columns.begin());
+    return ownedIndex(m_columns, column);
 }
 
 template <class V>

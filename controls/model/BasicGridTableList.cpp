@@ -2,16 +2,14 @@
 
 #include "BasicGridTable.h"
 #include "EListError.h"
+#include "ListAccess.h"
 #include "Variant.h"
 
 namespace quarlo {
 
 template <class V>
 const TIntWrapper& BasicGridTableList<V>::Entry(int index) const {
-    if (index < 0 || index >= Count()) {
-        throw EListError();
-    }
-    return m_entries[static_cast<std::size_t>(index)];
+    return listItem(m_entries, index);
 }
 
 template <class V>

@@ -8,7 +8,7 @@
 #include "ComponentReader.h"
 #include "ComponentWriter.h"
 #include "EInvalidCast.h"
-#include "EListError.h"
+#include "ListAccess.h"
 #include "Exception.h"
 #include "RowObject.h"
 #include "Variant.h"
@@ -52,10 +52,7 @@ BasicTableColumn<V>::~BasicTableColumn() = default;
 
 template <class V>
 typename BasicTableColumn<V>::RowEntry& BasicTableColumn<V>::entry(int row) const {
-    if (row < 0 || row >= static_cast<int>(m_entries.size())) {
-        throw EListError();
-    }
-    return *m_entries[static_cast<std::size_t>(row)];
+    return *listItem(m_entries, row);
 }
 
 template <class V>
@@ -252,10 +249,7 @@ void BasicTableColumn<V>::refreshButton(int row) {
 
 template <class V>
 const ControlSlot& BasicTableColumn<V>::Control(int i) const {
-    if (i < 0 || i >= ControlCount()) {
-        throw EListError();
-    }
-    return m_controls[static_cast<std::size_t>(i)];
+    return listItem(m_controls, i);
 }
 
 template <class V>
