@@ -15,8 +15,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -28,14 +27,9 @@ namespace {
 class ExampleRun {
 public:
     explicit ExampleRun(const std::string& example) {
-        const std::string project = std::string(QUARLO_SOURCE_DIR) + "/examples/" + example + ".qv3d";
-        std::ifstream in(project, std::ios::binary);
-        m_dir.write("p.qv3d", {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
-        RunOptions options;
-        options.clock = [] { return LocalTime{2015, 3, 7, 9, 5, 31}; };
-        m_outcome = runAnalysis(RunFiles{"2014.3.2", m_dir.file("p.qv3d"), m_dir.file("p.qv3o"),
-                                         m_dir.file("p.qv3p"), m_dir.file("p.qv3r")},
-                                options);
+        std::filesystem::copy_file(std::filesystem::path(QUARLO_SOURCE_DIR) / "examples" / (example + ".qv3d"),
+                                   m_dir.path() / "p.qv3d");
+        m_outcome = runAnalysis(test::runFilesIn(m_dir), test::fixedClock());
     }
 
     const RunOutcome& outcome() const { return m_outcome; }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "RunFiles.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -52,5 +55,22 @@ public:
 private:
     std::filesystem::path m_saved;
 };
+
+// The four files of a run in `dir`, all named p: p.qv3d read, p.qv3o, p.qv3p and p.qv3r written.
+inline RunFiles runFilesIn(const ScratchDir& dir)
+{
+    return RunFiles{"2014.3.2", dir.file("p.qv3d"), dir.file("p.qv3o"), dir.file("p.qv3p"), dir.file("p.qv3r")};
+}
+
+// The morning every test run takes place, so that two reports compare equal.
+inline const LocalTime kMorning{2015, 3, 7, 9, 5, 31};
+
+inline RunOptions fixedClock(std::ostream* console = nullptr)
+{
+    RunOptions options;
+    options.console = console;
+    options.clock = [] { return kMorning; };
+    return options;
+}
 
 }  // namespace quarlo::test

@@ -12,14 +12,8 @@
 namespace quarlo {
 namespace {
 
-const LocalTime kMorning{2015, 3, 7, 9, 5, 31};
-
-RunOptions fixedClock(std::ostream* console = nullptr) {
-    RunOptions options;
-    options.console = console;
-    options.clock = [] { return kMorning; };
-    return options;
-}
+using test::fixedClock;
+using test::kMorning;
 
 TEST(RunHeader, HeaderAndFileNameBlock) {
     std::ostringstream out;
@@ -117,17 +111,13 @@ const char* const kProject =
     "Run test\r\n10 1 1\r\n1 \r\n1\r\n1 0 2\r\n0 0\r\n1 0.1\r\n2\r\n3E7 0\r\n3E7 480\r\n"
     "2\r\n0 0\r\n5000 0.1\r\n0.001 480 12 113\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n";
 
-RunFiles filesIn(const test::ScratchDir& dir) {
-    return RunFiles{"2014.3.2", dir.file("p.qv3d"), dir.file("p.qv3o"), dir.file("p.qv3p"), dir.file("p.qv3r")};
-}
-
 TEST(RunSequence, TwoRunsWriteIdenticalFiles) {
     test::ScratchDir dir;
     dir.write("p.qv3d", kProject);
-    const RunOutcome first = runAnalysis(filesIn(dir), fixedClock());
+    const RunOutcome first = runAnalysis(test::runFilesIn(dir), fixedClock());
     const std::string report = dir.read("p.qv3o");
     const std::string plot = dir.read("p.qv3p");
-    const RunOutcome second = runAnalysis(filesIn(dir), fixedClock());
+    const RunOutcome second = runAnalysis(test::runFilesIn(dir), fixedClock());
     EXPECT_EQ(first.status, second.status);
     EXPECT_EQ(dir.read("p.qv3o"), report);
     EXPECT_EQ(dir.read("p.qv3p"), plot);
@@ -144,7 +134,7 @@ TEST(RunSequence, GenerationStopClosesEveryFile) {
     dir.write("p.qv3d", "Stop test\r\n10 1 1\r\n2 \r\n2\r\n1 1 0.0  4.8E2\r\n2 1 4.8E2 2.4E2\r\n" + profileLine +
                             profileLine + profileLine + profileLine +
                             "2\r\n1.5E9 0\r\n1.5E9 480\r\n0.001 480 16 201\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n");
-    const RunOutcome outcome = runAnalysis(filesIn(dir), fixedClock());
+    const RunOutcome outcome = runAnalysis(test::runFilesIn(dir), fixedClock());
     EXPECT_EQ(outcome.status, status::kBeyondSideFriction);
     const std::string report = dir.read("p.qv3o");
     const std::string end = "THE VALUE OF X = 0.48E+03IS BEYOND THE EXTENT OF/     THE INPUT STRENGTH CURVE\r\n";
@@ -172,7 +162,7 @@ TEST_P(RunSequenceBadInput, StopsWithStatusAndSaysWhere) {
     test::ScratchDir dir;
     dir.write("p.qv3d", c.project);
     std::ostringstream console;
-    const RunOutcome outcome = runAnalysis(filesIn(dir), fixedClock(&console));
+    const RunOutcome outcome = runAnalysis(test::runFilesIn(dir), fixedClock(&console));
     EXPECT_EQ(outcome.status, c.status);
     EXPECT_EQ(outcome.failure, c.message);
     const std::string report = dir.read("p.qv3o");
@@ -197,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(Inputs, RunSequenceBadInput, testing::ValuesIn(kBadInpu
 
 TEST(RunSequence, MissingProjectFileIsReported) {
     test::ScratchDir dir;
-    const RunOutcome outcome = runAnalysis(filesIn(dir), fixedClock());
+    const RunOutcome outcome = runAnalysis(test::runFilesIn(dir), fixedClock());
     EXPECT_EQ(outcome.status, status::kFileOpen);
     EXPECT_NE(dir.read("p.qv3o").find("the project data file cannot be opened: " + dir.file("p.qv3d")),
               std::string::npos);
@@ -205,7 +195,7 @@ TEST(RunSequence, MissingProjectFileIsReported) {
 
 TEST(RunSequence, DirectoryNamedAsProjectIsNotRead) {
     test::ScratchDir dir;
-    RunFiles files = filesIn(dir);
+    RunFiles files = test::runFilesIn(dir);
     files.input = dir.path().string();
     const RunOutcome outcome = runAnalysis(files, fixedClock());
     EXPECT_EQ(outcome.status, status::kFileOpen);
@@ -214,7 +204,7 @@ TEST(RunSequence, DirectoryNamedAsProjectIsNotRead) {
 
 TEST(RunSequence, ReportThatCannotBeOpened) {
     test::ScratchDir dir;
-    RunFiles files = filesIn(dir);
+    RunFiles files = test::runFilesIn(dir);
     files.report = dir.file("no-such-dir/p.qv3o");
     const RunOutcome outcome = runAnalysis(files, fixedClock());
     EXPECT_EQ(outcome.status, status::kFileOpen);
@@ -228,7 +218,7 @@ class RunSequenceInputNamedAsOutput : public testing::TestWithParam<std::string 
 TEST_P(RunSequenceInputNamedAsOutput, LeavesTheProjectUntouched) {
     test::ScratchDir dir;
     dir.write("p.qv3d", kProject);
-    RunFiles files = filesIn(dir);
+    RunFiles files = test::runFilesIn(dir);
     files.*GetParam() = files.input;
     const RunOutcome outcome = runAnalysis(files, fixedClock());
     EXPECT_EQ(outcome.status, status::kFileOpen);
@@ -262,7 +252,7 @@ TEST(RunSequence, ConsoleBannerAndProgress) {
     test::ScratchDir dir;
     dir.write("p.qv3d", kProject);
     std::ostringstream console;
-    runAnalysis(filesIn(dir), fixedClock(&console));
+    runAnalysis(test::runFilesIn(dir), fixedClock(&console));
     EXPECT_EQ(console.str().rfind(" PROGRAM QUARLO FOR COMPUTING LOAD VS. SETTLEMENT\n FOR AN AXIALLY LOADED PILE\n\n\n\n"
                                   "\n\n\n         COMPUTATION IS PROCEEDING.......\n",
                                   0),
