@@ -1,26 +1,28 @@
 #include "RunPrinter.h"
 
+#include "StatusCodes.h"
+
 namespace quarlo::cli {
 
-std::string describeStatus(int status) {
-    switch (status) {
-    case 0: return "completed";
-    case 4: return "a depth lies below the unit-weight profile";
-    case 5: return "a depth lies below the undrained-shear-strength profile";
-    case 6: return "a depth lies below the side-friction profile";
-    case 7: return "a depth lies below the tip-resistance profile";
-    case 8: return "a depth lies below the friction-angle profile";
-    case 10: return "names.dat is missing or unreadable";
-    case 11: return "a file cannot be opened";
-    case 12: return "the project data file cannot be read";
-    case 13: return "a count in the project data file is negative";
-    case 14: return "an output file could not be written";
-    case 15: return "internal engine failure";
+std::string describeStatus(int code) {
+    switch (code) {
+    case status::kCompleted: return "completed";
+    case status::kBeyondUnitWeight: return "a depth lies below the unit-weight profile";
+    case status::kBeyondShearStrength: return "a depth lies below the undrained-shear-strength profile";
+    case status::kBeyondSideFriction: return "a depth lies below the side-friction profile";
+    case status::kBeyondTipResistance: return "a depth lies below the tip-resistance profile";
+    case status::kBeyondFrictionAngle: return "a depth lies below the friction-angle profile";
+    case status::kNamesFile: return "names.dat is missing or unreadable";
+    case status::kFileOpen: return "a file cannot be opened";
+    case status::kProjectRead: return "the project data file cannot be read";
+    case status::kNegativeCount: return "a count in the project data file is negative";
+    case status::kFileWrite: return "an output file could not be written";
+    case status::kInternal: return "internal engine failure";
     default: break;
     }
-    if (status >= 20 && status <= 29)
+    if (code >= status::kTipBelowLayers && code <= 29)
         return "curve generation stopped the run";
-    if (status >= 30 && status <= 39)
+    if (code >= status::kZeroStiffness && code <= 39)
         return "the load-transfer solution stopped the run";
     return "stopped";
 }
