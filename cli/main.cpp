@@ -45,34 +45,36 @@ bool parseJobs(const std::string& text, int& jobs) {
     return result.ec == std::errc() && result.ptr == text.data() + text.size() && jobs >= 1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc == 3 && std::string(argv[1]) == "--check")
-        return quarlo::cli::checkProject(argv[2], std::cout);
-    if (argc == 4 && std::string(argv[1]) == "--convert")
-        return quarlo::cli::convertProject(argv[2], argv[3], std::cerr);
+struct Options {
     std::vector<std::string> projects;
     int jobs = 1;
     quarlo::cli::ResultFormat format = quarlo::cli::ResultFormat::Text;
+};
+
+// The value of an option given as "-j 2" (next argument) or "-j2" (attached).
+std::string optionValue(const std::string& arg, int argc, char** argv, int& i) {
+    const bool attached = arg.rfind("-j", 0) == 0 && arg.size() > 2;
+    if (attached)
+        return arg.substr(2);
+    return i + 1 < argc ? argv[++i] : std::string();
+}
+
+// Fills `options` from the command line; returns the exit code when the runner has
+// nothing more to do (help shown, or a wrong command line), -1 to go on.
+int parseArguments(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "-h" || arg == "--help") {
             printHelp(std::cout);
             return 0;
         }
-        if (arg == "-j" || arg == "--jobs") {
-            if (i + 1 >= argc || !parseJobs(argv[++i], jobs)) {
-                std::cerr << "quarlo-run: " << arg << " needs a positive number\n";
-                return kUsageError;
-            }
-        } else if (arg.rfind("-j", 0) == 0 && arg.size() > 2) {
-            if (!parseJobs(arg.substr(2), jobs)) {
+        if (arg == "-j" || arg == "--jobs" || arg.rfind("-j", 0) == 0) {
+            if (!parseJobs(optionValue(arg, argc, argv, i), options.jobs)) {
                 std::cerr << "quarlo-run: " << arg << " needs a positive number\n";
                 return kUsageError;
             }
         } else if (arg == "--format") {
-            if (i + 1 >= argc || !quarlo::cli::parseResultFormat(argv[++i], format)) {
+            if (i + 1 >= argc || !quarlo::cli::parseResultFormat(argv[++i], options.format)) {
                 std::cerr << "quarlo-run: --format needs text, csv or json\n";
                 return kUsageError;
             }
@@ -80,16 +82,23 @@ int main(int argc, char** argv) {
             std::cerr << "quarlo-run: unknown option " << arg << " (see --help)\n";
             return kUsageError;
         } else {
-            projects.push_back(arg);
+            options.projects.push_back(arg);
         }
     }
-    if (projects.empty()) {
+    if (options.projects.empty()) {
         printHelp(std::cerr);
         return kUsageError;
     }
+    return -1;
+}
+
+// Runs every project; the status lines and text tables go to standard output, or to
+// standard error when the results go to standard output as csv or json.
+int runProjects(const Options& options) {
     bool allCompleted = true;
-    const std::vector<quarlo::cli::ProjectRun> runs = quarlo::cli::runAll(projects, QUARLO_VERSION, jobs);
-    const bool text = format == quarlo::cli::ResultFormat::Text;
+    const std::vector<quarlo::cli::ProjectRun> runs =
+        quarlo::cli::runAll(options.projects, QUARLO_VERSION, options.jobs);
+    const bool text = options.format == quarlo::cli::ResultFormat::Text;
     for (const quarlo::cli::ProjectRun& run : runs) {
         quarlo::cli::printRun(text ? std::cout : std::cerr, run);
         if (text)
@@ -97,6 +106,18 @@ int main(int argc, char** argv) {
         allCompleted = allCompleted && run.outcome.status == 0;
     }
     if (!text)
-        quarlo::cli::printResults(std::cout, runs, format);
+        quarlo::cli::printResults(std::cout, runs, options.format);
     return allCompleted ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--check")
+        return quarlo::cli::checkProject(argv[2], std::cout);
+    if (argc == 4 && std::string(argv[1]) == "--convert")
+        return quarlo::cli::convertProject(argv[2], argv[3], std::cerr);
+    Options options;
+    const int exitCode = parseArguments(argc, argv, options);
+    return exitCode >= 0 ? exitCode : runProjects(options);
 }
