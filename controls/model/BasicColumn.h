@@ -100,6 +100,10 @@ protected:
     // First row and size of the row group that holds `row`.
     int groupStart(int row) const { return (row / RowGroup()) * RowGroup(); }
     int groupEnd(int row) const;
+    // Rows [sharedFirst, sharedEnd) hold the value stored for `row`: its whole group when the
+    // column holds one value per group.
+    int sharedFirst(int row) const { return m_groupValue ? groupStart(row) : row; }
+    int sharedEnd(int row) const { return m_groupValue ? groupEnd(row) : row + 1; }
     int captionsWidth(const TextMetrics& canvas) const;
 
     // Stores `value` in the row, or in every row of its group when the column holds one value
@@ -107,8 +111,8 @@ protected:
     template <class T>
     void storeGrouped(std::vector<T>& values, int row, const T& value) {
         checkRow(row);
-        const int first = m_groupValue ? groupStart(row) : row;
-        const int last = m_groupValue ? groupEnd(row) : row + 1;
+        const int first = sharedFirst(row);
+        const int last = sharedEnd(row);
         for (int r = first; r < last; ++r) {
             values[static_cast<std::size_t>(r)] = value;
         }

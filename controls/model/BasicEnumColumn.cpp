@@ -40,8 +40,8 @@ void BasicEnumColumn<V>::SetInteger(int row, std::int32_t value) {
     if (GetInteger(row) == value) {
         return;
     }
-    const int first = this->GroupValue() ? this->groupStart(row) : row;
-    const int last = this->GroupValue() ? this->groupEnd(row) : row + 1;
+    const int first = this->sharedFirst(row);
+    const int last = this->sharedEnd(row);
     for (auto& control : m_controls) {
         if (control.row >= first && control.row < last) {
             control.selectedIndex = value - 1;
