@@ -1,3 +1,4 @@
+#include "CapturedRun.h"
 #include "InputReader.h"
 #include "ReportEcho.h"
 
@@ -9,14 +10,8 @@ namespace quarlo {
 namespace {
 
 // Reads `project` with string sinks in place of the report and the plot data file.
-struct EchoRun {
-    std::ostringstream report;
-    std::ostringstream plot;
-    RunContext ctx;
-
+struct EchoRun : test::CapturedRun {
     explicit EchoRun(const std::string& project) {
-        ctx.report.attach(&report);
-        ctx.plot.attach(&plot);
         std::istringstream in(project);
         RecordReader reader(in);
         InputReader(ctx, reader).read();

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "CapturedRun.h"
 #include "RunContext.h"
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -68,21 +68,5 @@ inline void addCurves(EngineData& d, const std::vector<Real>& depths, int KSOIL)
     }
     d.NCURVE = static_cast<int>(d.curves.size());
 }
-
-// A run context whose report and plot file are kept in strings.
-struct CapturedRun {
-    std::ostringstream report;
-    std::ostringstream plot;
-    RunContext ctx;
-
-    explicit CapturedRun(EngineData d)
-    {
-        ctx.data = std::move(d);
-        ctx.report.attach(&report);
-        ctx.plot.attach(&plot);
-    }
-    CapturedRun(const CapturedRun&) = delete;
-    CapturedRun& operator=(const CapturedRun&) = delete;
-};
 
 }  // namespace quarlo::test

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "CapturedRun.h"
 #include "EngineData.h"
 #include "RunContext.h"
 #include "Stages.h"
 #include "TextLines.h"
 
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -76,18 +76,8 @@ inline void setLoads(EngineData& d, std::vector<Real> loads)
 }
 
 // One solution stage run with its three files captured as text.
-struct SolvedRun {
-    std::ostringstream report, plot, notes;
-    RunContext ctx;
-
-    explicit SolvedRun(EngineData d)
-    {
-        ctx.data = std::move(d);
-        ctx.report.attach(&report);
-        ctx.plot.attach(&plot);
-        ctx.notes.attach(&notes);
-        solveLoadTransfer(ctx);
-    }
+struct SolvedRun : CapturedRun {
+    explicit SolvedRun(EngineData d) : CapturedRun(std::move(d)) { solveLoadTransfer(ctx); }
 
     std::vector<std::string> reportLines() const { return linesOf(report.str()); }
     std::vector<std::string> plotLines() const { return linesOf(plot.str()); }
