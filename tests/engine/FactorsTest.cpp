@@ -1,6 +1,7 @@
 #include "InputReader.h"
 #include "ModificationFactors.h"
 #include "SoilSettlement.h"
+#include "SolverLookups.h"
 #include "Stages.h"
 
 #include <gtest/gtest.h>
@@ -169,16 +170,6 @@ Real unmodifiedTipLoad(Real w)
     return 300 + (w - 0.5f) * 200;
 }
 
-// The modified curve read by linear interpolation at movement W.
-Real tipLoadOn(const EngineData& d, Real W)
-{
-    for (int i = 1; i < d.NQW; ++i) {
-        if (W <= d.WTIP[i])
-            return d.QTIP[i - 1] + (W - d.WTIP[i - 1]) * (d.QTIP[i] - d.QTIP[i - 1]) / (d.WTIP[i] - d.WTIP[i - 1]);
-    }
-    return d.QTIP[d.NQW - 1];
-}
-
 TEST(QwFactors, HalvedLoadAtDoubledMovement)
 {
     RunContext ctx;
@@ -193,7 +184,7 @@ TEST(QwFactors, HalvedLoadAtDoubledMovement)
     EXPECT_EQ(d.QTIP, (std::vector<Real>{0, 50, 150, 200}));
     EXPECT_EQ(d.WTIP, (std::vector<Real>{0, 0.2f, 1.0f, 2.0f}));
     for (Real W : {0.1f, 0.6f, 1.5f, 2.0f})
-        EXPECT_NEAR(tipLoadOn(d, W), unmodifiedTipLoad(W / 2) / 2, 1e-4f) << "W = " << W;
+        EXPECT_NEAR(tipLoadAt(d, W), unmodifiedTipLoad(W / 2) / 2, 1e-4f) << "W = " << W;
 }
 
 // One user t-z curve (0,0) (4 psi, 0.1 in) at depth 0 and the tip curve (0,0) (400 lb,
