@@ -60,6 +60,15 @@ void ProjectFileReader::Read(bool currentFormat) {
     }
 }
 
+template <class Table>
+void ProjectFileReader::readFloatRows(Table& table, std::initializer_list<int> columns) {
+    for (int row = 0; row < table.RowCount(); ++row) {
+        for (const int column : columns) {
+            table.Data(column, row).SetAsFloat(m_words.ReadFloat());
+        }
+    }
+}
+
 void ProjectFileReader::readHeader() {
     m_project.Title = m_words.ReadLine();
     m_project.Increments = m_words.ReadInteger();
@@ -82,10 +91,7 @@ void ProjectFileReader::readUserCurves() {
         const int points = readCount();
         TGridTableChart& curve = *depths.Data(1, row).SubTable();
         curve.SetRowCount(points);
-        for (int point = 0; point < points; ++point) {
-            curve.Data(0, point).SetAsFloat(m_words.ReadFloat());
-            curve.Data(1, point).SetAsFloat(m_words.ReadFloat());
-        }
+        readFloatRows(curve, {0, 1});
     }
 }
 
@@ -129,19 +135,13 @@ void ProjectFileReader::readLayerData(int row) {
 void ProjectFileReader::readStiffness() {
     TGridTableChart& stiffness = m_tables.TblAE2();
     stiffness.SetRowCount(readRows(stiffness));
-    for (int row = 0; row < stiffness.RowCount(); ++row) {
-        stiffness.Data(1, row).SetAsFloat(m_words.ReadFloat());
-        stiffness.Data(0, row).SetAsFloat(m_words.ReadFloat());
-    }
+    readFloatRows(stiffness, {1, 0});  // AE first, then its depth
 }
 
 void ProjectFileReader::readTipCurve() {
     TGridTableChart& curve = m_tables.TblQwcurve2();
     curve.SetRowCount(readRows(curve));
-    for (int row = 0; row < curve.RowCount(); ++row) {
-        curve.Data(0, row).SetAsFloat(m_words.ReadFloat());
-        curve.Data(1, row).SetAsFloat(m_words.ReadFloat());
-    }
+    readFloatRows(curve, {0, 1});
 }
 
 void ProjectFileReader::readPile() {
@@ -155,22 +155,15 @@ void ProjectFileReader::readSections() {
     TGridTable& tipMoves = m_tables.TblTipMove();
     tipMoves.SetRowCount(readRows(tipMoves, true));
     m_project.TipMovementsOn = tipMoves.RowCount() >= 1;
-    for (int row = 0; row < tipMoves.RowCount(); ++row) {
-        tipMoves.Data(0, row).SetAsFloat(m_words.ReadFloat());
-    }
+    readFloatRows(tipMoves, {0});
     TGridTable& loads = m_tables.TblTopload();
     loads.SetRowCount(readRows(loads, true));
     m_project.HeadLoadsOn = loads.RowCount() >= 1;
-    for (int row = 0; row < loads.RowCount(); ++row) {
-        loads.Data(0, row).SetAsFloat(m_words.ReadFloat());
-    }
+    readFloatRows(loads, {0});
     TGridTableChart& settlement = m_tables.TblSettlement2();
     settlement.SetRowCount(readRows(settlement, true));
     m_project.DowndragOn = settlement.RowCount() >= 1;
-    for (int row = 0; row < settlement.RowCount(); ++row) {
-        settlement.Data(0, row).SetAsFloat(m_words.ReadFloat());
-        settlement.Data(1, row).SetAsFloat(m_words.ReadFloat());
-    }
+    readFloatRows(settlement, {0, 1});
 }
 
 void ProjectFileReader::readFactors() {
@@ -178,11 +171,7 @@ void ProjectFileReader::readFactors() {
     if (m_project.TzFactorsOn) {
         TGridTableChart& factors = m_tables.TblTZFactors2();
         factors.SetRowCount(readRows(factors));
-        for (int row = 0; row < factors.RowCount(); ++row) {
-            for (int column = 0; column < 3; ++column) {
-                factors.Data(column, row).SetAsFloat(m_words.ReadFloat());
-            }
-        }
+        readFloatRows(factors, {0, 1, 2});
     }
     const std::int32_t qwCode = m_words.ReadInteger();
     m_project.QwFactorsOn = qwCode == 1;

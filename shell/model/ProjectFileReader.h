@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,9 @@ private:
     // missing rows are padded with defaults after reading); for a section, 0 turns it off.
     template <class Table>
     int readRows(const Table& table, bool zeroTurnsOff = false);
+    // One float per listed column for every row of the table, the columns in file order.
+    template <class Table>
+    void readFloatRows(Table& table, std::initializer_list<int> columns);
     std::int32_t readCode(std::int32_t first, std::int32_t last, const char* what);
     std::size_t wordsLeft() const;
     std::string position() const;
