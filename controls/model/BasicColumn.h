@@ -121,6 +121,20 @@ protected:
         }
     }
 
+    // Inserts `count` copies of `fill` into a derived column's value list together with the
+    // rows, and deletes a row's value with the row, so the list stays parallel to the rows.
+    template <class T>
+    void insertValues(TableT* table, std::vector<T>& values, int index, int count, const T& fill) {
+        checkInsert(index, count);
+        values.insert(values.begin() + index, static_cast<std::size_t>(count), fill);
+        BasicColumn::InsertRows(table, index, count);
+    }
+    template <class T>
+    void deleteValue(std::vector<T>& values, int index) {
+        BasicColumn::DeleteRow(index);
+        values.erase(values.begin() + index);
+    }
+
     // Window of the owning table is open: entries are typed by the user then.
     bool windowOpen() const;
 

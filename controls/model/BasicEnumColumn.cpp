@@ -17,15 +17,12 @@ namespace quarlo {
 
 template <class V>
 void BasicEnumColumn<V>::InsertRows(TableT* table, int index, int count) {
-    this->checkInsert(index, count);
-    m_values.insert(m_values.begin() + index, static_cast<std::size_t>(count), 1);
-    Base::InsertRows(table, index, count);
+    this->insertValues(table, m_values, index, count, std::int32_t{1});
 }
 
 template <class V>
 void BasicEnumColumn<V>::DeleteRow(int index) {
-    Base::DeleteRow(index);
-    m_values.erase(m_values.begin() + index);
+    this->deleteValue(m_values, index);
 }
 
 template <class V>

@@ -76,8 +76,7 @@ void BasicFloatColumn<V>::DeleteRow(int index) {
     if (next != nullptr && index > 0 && index < this->RowCount() - 1 && index - 1 < next->RowCount()) {
         m_values[static_cast<std::size_t>(index + 1)] = next->GetFloat(index - 1);
     }
-    Base::DeleteRow(index);
-    m_values.erase(m_values.begin() + index);
+    this->deleteValue(m_values, index);
 }
 
 template <class V>

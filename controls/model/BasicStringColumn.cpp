@@ -11,15 +11,12 @@ namespace quarlo {
 
 template <class V>
 void BasicStringColumn<V>::InsertRows(TableT* table, int index, int count) {
-    this->checkInsert(index, count);
-    m_values.insert(m_values.begin() + index, static_cast<std::size_t>(count), m_default);
-    Base::InsertRows(table, index, count);
+    this->insertValues(table, m_values, index, count, m_default);
 }
 
 template <class V>
 void BasicStringColumn<V>::DeleteRow(int index) {
-    Base::DeleteRow(index);
-    m_values.erase(m_values.begin() + index);
+    this->deleteValue(m_values, index);
 }
 
 template <class V>
