@@ -1,5 +1,5 @@
-#include "InputReader.h"
 #include "ModificationFactors.h"
+#include "ReadRun.h"
 #include "SoilSettlement.h"
 #include "SolverLookups.h"
 #include "Stages.h"
@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -216,19 +215,13 @@ const char* const kFactoredProject =
 
 TEST(Factors, AppliedAfterTheCurvesAreWrittenSoFilesShowUnmodifiedCurves)
 {
-    std::ostringstream report, plot;
-    RunContext ctx;
-    ctx.report.attach(&report);
-    ctx.plot.attach(&plot);
-    std::istringstream in(kFactoredProject);
-    RecordReader reader(in);
-    InputReader(ctx, reader).read();
-
-    EXPECT_EQ(ctx.data.curves.at(0).TVAL, (std::vector<Real>{0, 2}));
-    EXPECT_EQ(ctx.data.curves.at(0).ZVAL, (std::vector<Real>{0, 0.2f}));
-    EXPECT_EQ(ctx.data.QTIP, (std::vector<Real>{0, 200}));
-    EXPECT_EQ(ctx.data.WTIP, (std::vector<Real>{0, 0.4f}));
-    for (const std::string& text : {report.str(), plot.str()}) {
+    const test::ReadRun run(kFactoredProject);
+    const EngineData& d = run.ctx.data;
+    EXPECT_EQ(d.curves.at(0).TVAL, (std::vector<Real>{0, 2}));
+    EXPECT_EQ(d.curves.at(0).ZVAL, (std::vector<Real>{0, 0.2f}));
+    EXPECT_EQ(d.QTIP, (std::vector<Real>{0, 200}));
+    EXPECT_EQ(d.WTIP, (std::vector<Real>{0, 0.4f}));
+    for (const std::string& text : {run.report.str(), run.plot.str()}) {
         EXPECT_NE(text.find("     0.4000E+01     0.1000E+00\r\n"), std::string::npos) << text;
         EXPECT_NE(text.find("        0.4000E+03         0.2000E+00\r\n"), std::string::npos) << text;
         EXPECT_EQ(text.find("0.2000E+01"), std::string::npos) << text;

@@ -1,22 +1,15 @@
-#include "CapturedRun.h"
-#include "InputReader.h"
+#include "ReadRun.h"
 #include "ReportEcho.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
+
 namespace quarlo {
 namespace {
 
-// Reads `project` with string sinks in place of the report and the plot data file.
-struct EchoRun : test::CapturedRun {
-    explicit EchoRun(const std::string& project) {
-        std::istringstream in(project);
-        RecordReader reader(in);
-        InputReader(ctx, reader).read();
-    }
-};
+using test::ReadRun;
 
 const char* const kStart =
     " \r\n"
@@ -58,7 +51,7 @@ const char* const kUserProject =
     "0.5 12\r\n";
 
 TEST(ReportEcho, UserCurvesInSi) {
-    EchoRun run(kUserProject);
+    ReadRun run(kUserProject);
     const std::string expected = std::string(kStart) +
         "\r\n\r\n"
         "    T-Z       NO. OF    DEPTH TO    LOAD TRANSFER  PILE\r\n"
@@ -128,7 +121,7 @@ const char* const kLayerProject =
     " 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n";
 
 TEST(ReportEcho, GeneratedLayersInEnglishUnits) {
-    EchoRun run(kLayerProject);
+    ReadRun run(kLayerProject);
     const std::string expected = std::string(kStart) +
         "\r\n\r\n"
         "            LAYER      KSOIL      XTOP      XBOT\r\n"
@@ -218,7 +211,7 @@ TEST(InputReader, DefaultTipMovements) {
 
 TEST(InputReader, ZeroCountReadsNoLine) {
     // No tip movements, no loads: the next record is read from the very next line.
-    EchoRun run(std::string(kUserProject).replace(std::string(kUserProject).find("2\r\n0.001\r\n0.01\r\n"),
+    ReadRun run(std::string(kUserProject).replace(std::string(kUserProject).find("2\r\n0.001\r\n0.01\r\n"),
                                                     std::string("2\r\n0.001\r\n0.01\r\n").size(), " 0\r\n"));
     EXPECT_EQ(run.ctx.data.NTIPMV, 9);
     EXPECT_EQ(run.ctx.data.LOAD, (std::vector<Real>{1200.0f}));
