@@ -5,7 +5,6 @@
 
 #include <sstream>
 
-
 namespace quarlo {
 namespace {
 
