@@ -75,11 +75,16 @@ TEST_P(TzShape, HasTenPointsAsByHand)
     }
 }
 
+// Movements of the Coyle-Reese clay and Mosher sand curves: inches, whatever the diameter.
+const std::vector<Real> kInchMovements = {0, 0.01f, 0.02f, 0.04f, 0.06f, 0.08f, 0.12f, 0.16f, 0.5f, 10};
+// Movements of the drilled-shaft curves of a 36 in shaft (fractions of its diameter).
+const std::vector<Real> kShaft36Movements = {0, 0.036f, 0.072f, 0.108f, 0.18f, 0.216f, 0.288f, 0.432f, 0.576f, 3.6f};
+
 const ShapeCase kShapeCases[] = {
     {"coyle_reese_clay_f_7_5",
      generated(1, 7.5f, 0, 16, 1),
      {0, 1.35f, 2.85f, 5.925f, 7.275f, 7.5f, 7.275f, 6.975f, 6.975f, 6.975f},
-     {0, 0.01f, 0.02f, 0.04f, 0.06f, 0.08f, 0.12f, 0.16f, 0.5f, 10}},
+     kInchMovements},
     {"coyle_reese_clay_si_movements_in_metres",
      generated(1, 50, 0, 0.4f, 2),
      {0, 9, 19, 39.5f, 48.5f, 50, 48.5f, 46.5f, 46.5f, 46.5f},
@@ -88,7 +93,7 @@ const ShapeCase kShapeCases[] = {
     {"mosher_sand_phi_33",
      generated(2, 2, 33, 16, 1),
      {0, 0.5647828f, 0.88082755f, 1.2230202f, 1.4049574f, 1.517856f, 1.6504846f, 1.7258875f, 1.9032688f, 1.9949305f},
-     {0, 0.01f, 0.02f, 0.04f, 0.06f, 0.08f, 0.12f, 0.16f, 0.5f, 10}, 0},
+     kInchMovements, 0},
     // t = [z / (1 / 11333.3 + z / (10 x 20.88))] / 20.88, z in inches, stored as z x 0.0254;
     // single precision in this order
     {"mosher_sand_si_through_psf",
@@ -99,11 +104,11 @@ const ShapeCase kShapeCases[] = {
     {"mosher_sand_without_friction_is_flat_zero",
      generated(2, 0, 33, 16, 1),
      {0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-     {0, 0.01f, 0.02f, 0.04f, 0.06f, 0.08f, 0.12f, 0.16f, 0.5f, 10}},
+     kInchMovements},
     {"drilled_clay_d_36_in",
      generated(3, 10, 0, 36, 1),
      {0, 5.1f, 7.2f, 9, 9.25f, 9.45f, 9.55f, 9.25f, 9, 8.35f},
-     {0, 0.036f, 0.072f, 0.108f, 0.18f, 0.216f, 0.288f, 0.432f, 0.576f, 3.6f}},
+     kShaft36Movements},
     {"drilled_clay_d_0_9_m",
      generated(3, 10, 0, 0.9f, 2),
      {0, 5.1f, 7.2f, 9, 9.25f, 9.45f, 9.55f, 9.25f, 9, 8.35f},
@@ -111,7 +116,7 @@ const ShapeCase kShapeCases[] = {
     {"drilled_sand",
      generated(4, 10, 35, 36, 1),
      {0, 3.35f, 5.8f, 7.2f, 8.6f, 9.1f, 9.5f, 9.65f, 9.6f, 9.5f},
-     {0, 0.036f, 0.072f, 0.108f, 0.18f, 0.216f, 0.288f, 0.432f, 0.576f, 3.6f}},
+     kShaft36Movements},
     {"api_clay_movements_per_diameter",
      generated(5, 10, 0, 10, 1),
      {0, 3, 5, 7.5f, 9, 10, 9, 9, 9, 9},
