@@ -97,7 +97,7 @@ bool isSign(const std::string& text, std::size_t at, std::size_t operandStart)
     if (at == 0)
         return true;
     const char before = text[at - 1];
-    if (std::string_view("%&*+/=^|-").find(before) != std::string_view::npos || before == kSubtraction)
+    if (isOperator(before) || before == '-')
         return true;
     if (isExponentMark(text, at - 1))
         return true;
