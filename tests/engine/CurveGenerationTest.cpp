@@ -18,20 +18,27 @@ using test::CapturedRun;
 using test::Layer;
 using test::layeredSoil;
 using test::linesOf;
+using test::SoilPoint;
 
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-// A type-1 clay layer from XTOP to 480 in: side friction 5 -> 10 psi, cu 10 psi, e50 0.01;
-// the tip at 480, a 12-in pile with a 100 in^2 tip; no curves yet.
-EngineData clayLayerPile(Real XTOP)
+// Clay of cu 10 psi and e50 0.01 with the given side friction.
+SoilPoint clay(Real SKIN) { return {0.04f, 10, 0, 0.01f, SKIN, 0}; }
+
+// The layers around a 12-in pile with its tip at 480 in and a 100 in^2 tip; no curves yet.
+EngineData pileIn(const std::vector<Layer>& layers)
 {
-    Layer layer{1, XTOP, 480, {}, {}};
-    layer.top = {0.04f, 10, 0, 0.01f, 5, 0};
-    layer.bottom = {0.04f, 10, 0, 0.01f, 10, 0};
-    EngineData d = layeredSoil({layer});
+    EngineData d = layeredSoil(layers);
     d.PLEN = 480;
     d.DIAM = 12;
     d.ATIP = 100;
+    return d;
+}
+
+// A type-1 clay layer from XTOP to 480 in, side friction 5 -> 10 psi.
+EngineData clayLayerPile(Real XTOP)
+{
+    EngineData d = pileIn({Layer{1, XTOP, 480, clay(5), clay(10)}});
     d.UL = d.UM = "IN.";
     d.UF = "LBS";
     d.US = "PSI";
@@ -85,17 +92,8 @@ TEST(CurveGeneration, WritesCurvesThenTipCurveToReportAndPlotFile)
 
 TEST(CurveGeneration, CurvesAtLayerBoundaryUseTheirOwnLayer)
 {
-    Layer upper{1, 0, 240, {}, {}};
-    upper.top = {0.04f, 10, 0, 0.01f, 5, 0};
-    upper.bottom = {0.04f, 10, 0, 0.01f, 10, 0};
-    Layer lower{1, 240, 480, {}, {}};
-    lower.top = {0.04f, 10, 0, 0.01f, 20, 0};
-    lower.bottom = {0.04f, 10, 0, 0.01f, 30, 0};
-    CapturedRun run(layeredSoil({upper, lower}));
+    CapturedRun run(pileIn({Layer{1, 0, 240, clay(5), clay(10)}, Layer{1, 240, 480, clay(20), clay(30)}}));
     EngineData& d = run.ctx.data;
-    d.PLEN = 480;
-    d.DIAM = 12;
-    d.ATIP = 100;
     addCurves(d, {239.99f, 240}, 1);
     generateCurves(run.ctx);
     ASSERT_EQ(run.ctx.ISTAT, 0);
@@ -121,15 +119,9 @@ TEST(CurveGeneration, FirstLayerBelowPileHeadHasItsFirstCurveAtItsTop)
 TEST(CurveGeneration, PlotFileCarriesOnlyFirstThirtyOfFortyCurves)
 {
     std::vector<Layer> layers;
-    for (int i = 0; i < 8; ++i) {
-        Layer layer{1, Real(60 * i), Real(60 * (i + 1)), {}, {}};
-        layer.top = layer.bottom = {0.04f, 10, 0, 0.01f, 5, 0};
-        layers.push_back(layer);
-    }
-    EngineData d = layeredSoil(layers);
-    d.PLEN = 480;
-    d.DIAM = 12;
-    d.ATIP = 100;
+    for (int i = 0; i < 8; ++i)
+        layers.push_back(Layer{1, Real(60 * i), Real(60 * (i + 1)), clay(5), clay(5)});
+    EngineData d = pileIn(layers);
     for (const Layer& layer : layers)
         addCurves(d, {layer.XTOP, layer.XTOP + 10, layer.XTOP + 20, layer.XTOP + 30, layer.XBOT - 0.01f}, 1);
     CapturedRun run(std::move(d));
@@ -196,14 +188,7 @@ INSTANTIATE_TEST_SUITE_P(CurveGeneration, GenerationStop, testing::ValuesIn(kSto
 
 TEST(CurveGeneration, UnknownSoilTypeAboveTipLeavesZeroCurves)
 {
-    Layer unknown{9, 0, 240, {}, {}};
-    unknown.top = unknown.bottom = {0.04f, 10, 0, 0.01f, 5, 0};
-    Layer clay{1, 240, 480, {}, {}};
-    clay.top = clay.bottom = {0.04f, 10, 0, 0.01f, 5, 0};
-    EngineData d = layeredSoil({unknown, clay});
-    d.PLEN = 480;
-    d.DIAM = 12;
-    d.ATIP = 100;
+    EngineData d = pileIn({Layer{9, 0, 240, clay(5), clay(5)}, Layer{1, 240, 480, clay(5), clay(5)}});
     addCurves(d, {0, 100}, 9);
     addCurves(d, {240, 479.99f}, 1);
     CapturedRun run(std::move(d));
