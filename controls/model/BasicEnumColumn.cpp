@@ -8,9 +8,9 @@
 #include "ComponentReader.h"
 #include "ComponentWriter.h"
 #include "EAssignError.h"
-#include "ListAccess.h"
 #include "Evaluate.h"
 #include "Exception.h"
+#include "ListAccess.h"
 #include "Variant.h"
 
 namespace quarlo {

@@ -5,8 +5,8 @@
 #include "BasicEnumColumn.h"
 #include "BasicTableColumn.h"
 #include "EListError.h"
-#include "ListAccess.h"
 #include "Exception.h"
+#include "ListAccess.h"
 #include "Variant.h"
 
 namespace quarlo {

@@ -8,8 +8,8 @@
 #include "ComponentReader.h"
 #include "ComponentWriter.h"
 #include "EInvalidCast.h"
-#include "ListAccess.h"
 #include "Exception.h"
+#include "ListAccess.h"
 #include "RowObject.h"
 #include "Variant.h"
 
