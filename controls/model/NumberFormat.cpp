@@ -12,13 +12,6 @@ namespace {
 // More digits than an 80-bit value can ever hold meaningfully.
 constexpr int kMaxDigits = 40;
 
-// The value rounded to `digits` significant digits: the digit string (exactly `digits`
-// characters, no point) and the decimal exponent of its first digit.
-struct RoundedDigits {
-    std::string digits;
-    int exponent = 0;
-};
-
 // Enough significant digits to write the binary value exactly: an 80-bit value is
 // M * 2^q with a 64-bit M, whose decimal expansion ends after -q fractional digits.
 int exactDigitCount(long double magnitude)
@@ -31,7 +24,7 @@ int exactDigitCount(long double magnitude)
 
 // The exact decimal expansion: to_chars works on the binary value itself, never through a
 // double, and with this many digits it has nothing left to round.
-RoundedDigits exactDigits(long double magnitude)
+SignificantDigits exactDigits(long double magnitude)
 {
     const int count = exactDigitCount(magnitude);
     std::string buffer(static_cast<std::size_t>(count) + 16, '\0');
@@ -40,7 +33,7 @@ RoundedDigits exactDigits(long double magnitude)
     const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const std::size_t ePos = text.find('e');
 
-    RoundedDigits exact;
+    SignificantDigits exact;
     for (char c : text.substr(0, ePos))
         if (c != '.')
             exact.digits.push_back(c);
@@ -52,38 +45,13 @@ RoundedDigits exactDigits(long double magnitude)
     return exact;
 }
 
-// Decimal rounding with halves away from zero, as an engineer rounds by hand: 0.125 to two
-// digits is 0.13.
-RoundedDigits roundToDigits(long double magnitude, int digits)
-{
-    RoundedDigits rounded = exactDigits(magnitude);
-    const auto keep = static_cast<std::size_t>(digits);
-    if (rounded.digits.size() < keep)
-        rounded.digits.append(keep - rounded.digits.size(), '0');
-    const bool roundUp = rounded.digits.size() > keep && rounded.digits[keep] >= '5';
-    rounded.digits.resize(keep);
-    if (!roundUp)
-        return rounded;
-    std::size_t i = keep;
-    while (i > 0 && rounded.digits[i - 1] == '9')
-        rounded.digits[--i] = '0';
-    if (i == 0) {
-        rounded.digits.insert(rounded.digits.begin(), '1');
-        rounded.digits.pop_back();
-        ++rounded.exponent;
-    } else {
-        ++rounded.digits[i - 1];
-    }
-    return rounded;
-}
-
 void dropTrailingZeros(std::string& digits)
 {
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 }
 
-std::string fixedNotation(const RoundedDigits& rounded)
+std::string fixedNotation(const SignificantDigits& rounded)
 {
     std::string digits = rounded.digits;
     const int pointAt = rounded.exponent + 1;  // digits before the decimal point
@@ -98,7 +66,7 @@ std::string fixedNotation(const RoundedDigits& rounded)
     return fraction.empty() ? integerPart : integerPart + "." + fraction;
 }
 
-std::string exponentNotation(const RoundedDigits& rounded, int minExponentDigits)
+std::string exponentNotation(const SignificantDigits& rounded, int minExponentDigits)
 {
     std::string digits = rounded.digits;
     dropTrailingZeros(digits);
@@ -193,6 +161,32 @@ std::optional<long double> parseDecimal(std::string_view text)
     return negative ? -value : value;
 }
 
+// Decimal rounding with halves away from zero, as an engineer rounds by hand: 0.125 to two
+// digits is 0.13.
+SignificantDigits roundSignificant(long double magnitude, int digits)
+{
+    digits = std::clamp(digits, 1, kMaxDigits);
+    SignificantDigits rounded = exactDigits(magnitude);
+    const auto keep = static_cast<std::size_t>(digits);
+    if (rounded.digits.size() < keep)
+        rounded.digits.append(keep - rounded.digits.size(), '0');
+    const bool roundUp = rounded.digits.size() > keep && rounded.digits[keep] >= '5';
+    rounded.digits.resize(keep);
+    if (!roundUp)
+        return rounded;
+    std::size_t i = keep;
+    while (i > 0 && rounded.digits[i - 1] == '9')
+        rounded.digits[--i] = '0';
+    if (i == 0) {
+        rounded.digits.insert(rounded.digits.begin(), '1');
+        rounded.digits.pop_back();
+        ++rounded.exponent;
+    } else {
+        ++rounded.digits[i - 1];
+    }
+    return rounded;
+}
+
 std::string formatGeneral(long double value, int digits, int minExponentDigits)
 {
     if (std::isnan(value))
@@ -204,7 +198,7 @@ std::string formatGeneral(long double value, int digits, int minExponentDigits)
 
     digits = std::clamp(digits, 1, kMaxDigits);
     // The notation follows the rounded value, so 99999999.7 at 8 digits is 1E8, not 100000000.
-    const RoundedDigits rounded = roundToDigits(std::fabs(value), digits);
+    const SignificantDigits rounded = roundSignificant(std::fabs(value), digits);
     const bool fixed = rounded.exponent >= -4 && rounded.exponent < digits;
     const std::string text =
         fixed ? fixedNotation(rounded) : exponentNotation(rounded, minExponentDigits);
