@@ -22,16 +22,19 @@ EngineData oneClayLayer()
     return layeredSoil({layer});
 }
 
+// A clay layer that carries only a side friction, topSKIN at its top and bottomSKIN at its bottom.
+Layer frictionLayer(Real XTOP, Real XBOT, Real topSKIN, Real bottomSKIN)
+{
+    Layer layer{1, XTOP, XBOT, {}, {}};
+    layer.top.SKIN = topSKIN;
+    layer.bottom.SKIN = bottomSKIN;
+    return layer;
+}
+
 // Upper layer 0-240 (friction 5 -> 10), lower layer 240-480 (friction 20 -> 30).
 EngineData twoLayersMeetingAt240()
 {
-    Layer upper{1, 0, 240, {}, {}};
-    upper.top.SKIN = 5;
-    upper.bottom.SKIN = 10;
-    Layer lower{1, 240, 480, {}, {}};
-    lower.top.SKIN = 20;
-    lower.bottom.SKIN = 30;
-    return layeredSoil({upper, lower});
+    return layeredSoil({frictionLayer(0, 240, 5, 10), frictionLayer(240, 480, 20, 30)});
 }
 
 struct ProfileCase {
@@ -46,21 +49,12 @@ void PrintTo(const ProfileCase& c, std::ostream* os) { *os << c.name; }
 
 EngineData zeroThicknessFirstLayer()
 {
-    Layer thin{1, 0, 0, {}, {}};
-    thin.top.SKIN = 4;
-    thin.bottom.SKIN = 6;
-    Layer below{1, 0, 480, {}, {}};
-    below.top.SKIN = 10;
-    below.bottom.SKIN = 20;
-    return layeredSoil({thin, below});
+    return layeredSoil({frictionLayer(0, 0, 4, 6), frictionLayer(0, 480, 10, 20)});
 }
 
 EngineData layerStartingAt120()
 {
-    Layer layer{1, 120, 480, {}, {}};
-    layer.top.SKIN = 5;
-    layer.bottom.SKIN = 11;
-    return layeredSoil({layer});
+    return layeredSoil({frictionLayer(120, 480, 5, 11)});
 }
 
 class ProfileValue : public testing::TestWithParam<ProfileCase> {};
