@@ -252,19 +252,21 @@ void BasicGridTable<V>::AddRowGroup() {
 }
 
 template <class V>
-void BasicGridTable<V>::InsertRowGroup(int row) {
+int BasicGridTable<V>::groupFirstRow(int row) const {
     if (row < 0 || row >= m_rowCount) {
         throw EListError();
     }
-    insertRowsEverywhere(m_rowGroup * (row / m_rowGroup), m_rowGroup);
+    return m_rowGroup * (row / m_rowGroup);
+}
+
+template <class V>
+void BasicGridTable<V>::InsertRowGroup(int row) {
+    insertRowsEverywhere(groupFirstRow(row), m_rowGroup);
 }
 
 template <class V>
 void BasicGridTable<V>::DeleteRowGroup(int row) {
-    if (row < 0 || row >= m_rowCount) {
-        throw EListError();
-    }
-    const int first = m_rowGroup * (row / m_rowGroup);
+    const int first = groupFirstRow(row);
     const int count = std::min(m_rowGroup, m_rowCount - first);
     m_rowCount -= count;
     for (const auto& column : m_columns) {

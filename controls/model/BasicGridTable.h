@@ -162,6 +162,8 @@ private:
     void readColumn(ComponentReader& reader);
     BasicTableColumn<V>* firstTableColumn() const;
     void insertRowsEverywhere(int index, int count);
+    // First row of the group that holds `row` (EListError for a row the table has not got).
+    int groupFirstRow(int row) const;
 
     BasicGridTable* m_owner;
     int m_identifier;
