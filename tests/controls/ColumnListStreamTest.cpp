@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "CaseName.h"
 #include "ComponentReader.h"
 #include "ComponentWriter.h"
 #include "Exception.h"
@@ -167,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
                        0x80, 0xFF, 0x3F, 0x02, 0x09},
                       "Error occured when creating column 1: Error Column Class not defined"},
         ReadErrorCase{"MissingGraphicParameters", {0x02, 0x00}, "Error reading graphic parameters"}),
-    [](const testing::TestParamInfo<ReadErrorCase>& info) { return info.param.name; });
+    CaseName());
 
 TEST(ColumnListErrors, ColumnsReadBeforeTheFaultStayInPlace) {
     TGridTableChart table;

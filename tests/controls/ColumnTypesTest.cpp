@@ -3,9 +3,10 @@
 #include <memory>
 #include <string>
 
-#include "Exception.h"
+#include "CaseName.h"
 #include "EAssignError.h"
 #include "EInvalidCast.h"
+#include "Exception.h"
 #include "FakeTableWindow.h"
 #include "TableChart.h"
 
@@ -106,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
                     IntEntryCase{"ProgramHalfRoundsToEvenUp", "3.5", false, "", 4},
                     IntEntryCase{"ProgramValueBeyond32Bits", "3000000000", false,
                                  "Entry must be between -2147483648 and 2147483647.", 0}),
-    [](const testing::TestParamInfo<IntEntryCase>& info) { return info.param.name; });
+    CaseName());
 
 TEST(EnumColumn, RefusesFractionsAndIndexesThatNameNoItem) {
     TGridTableChart table;

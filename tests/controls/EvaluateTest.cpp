@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "EAssignError.h"
 #include "Evaluate.h"
 #include "NumberFormat.h"
@@ -32,10 +33,6 @@ TEST_P(EvaluateValue, GivesHandValue)
         << c.text << " gives " << formatGeneral(value, 20);
 }
 
-auto valueName = [](const testing::TestParamInfo<ValueCase>& info) {
-    return std::string(info.param.name);
-};
-
 INSTANTIATE_TEST_SUITE_P(
     Precedence, EvaluateValue,
     testing::Values(ValueCase{"ProductBeforeSum", "2+3*4", 14},
@@ -52,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ValueCase{"NestedGroups", "((2))", 2},
                     ValueCase{"GroupSquared", "(10-4)^2", 36},
                     ValueCase{"Product", "12*2.5", 30}),
-    valueName);
+    CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     Signs, EvaluateValue,
@@ -65,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ValueCase{"NegativeGroupResultAfterProduct", "2*(0-3)", -6},
                     ValueCase{"SignAfterFunctionName", "abs-3+1", 4},
                     ValueCase{"NegativePowerExponent", "2^-1", 0.5L}),
-    valueName);
+    CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     Operands, EvaluateValue,
@@ -111,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ValueCase{"ThirdKeepsEighteenDigits", "1/3", 0.333333333333333333L},
                     ValueCase{"LargestReadableValue", "1.18973149535723176e4932",
                               1.18973149535723176e4932L}),
-    valueName);
+    CaseName());
 
 // Each program-level fix: a sign before a function or after a function name inside an
 // expression, and e as a constant before a subtraction.
@@ -123,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ValueCase{"SignBeforeHex", "-$10", -16},
                     ValueCase{"ConstantEMinusOne", "e-1", 1.71828182845904524L},
                     ValueCase{"ProductWithEMinusOne", "2*e-1", 4.43656365691809047L}),
-    valueName);
+    CaseName());
 
 struct ErrorCase {
     const char* name;
@@ -166,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // Pasted text may hold the control character that marks subtractions inside
                     // the evaluator; it must not act as a minus.
                     ErrorCase{"SubtractionMarkInText", "5\x01" "3", "invalid character(s) in expression"}),
-    [](const testing::TestParamInfo<ErrorCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     Arithmetic, EvaluateRefuses,
@@ -193,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ErrorCase{"RoundBeyondInt64", "round(1e19)", "value outside the 64-bit integer range of round"},
                     ErrorCase{"CeilBeyondInt32", "ceil(3e9)", "value outside the 32-bit integer range of ceil"},
                     ErrorCase{"FloorBeyondInt32", "floor(0-3e9)", "value outside the 32-bit integer range of floor"}),
-    [](const testing::TestParamInfo<ErrorCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(EvaluateUnderflow, TinyNumberReadsAsZero)
 {

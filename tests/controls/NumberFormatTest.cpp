@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "NumberFormat.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"PlotLabelWideExponent", 2.0e123L, 5, 2, "2E123"},
         FormatCase{"PlotLabelFixed", 0.25L, 4, 2, "0.25"},
         FormatCase{"HugeExtendedValue", 1.0e4000L, 18, 0, "1E4000"}),
-    [](const testing::TestParamInfo<FormatCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(FormatGeneralExact, RoundsTheExtendedValueNotADouble)
 {
@@ -104,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"Hexadecimal", "0x1p3", false, 0},
                     ParseCase{"ExponentWithoutDigits", "1e+", false, 0},
                     ParseCase{"TwoPoints", "1.2.3", false, 0}),
-    [](const testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 }  // namespace
 }  // namespace quarlo

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "CaseName.h"
 #include "SystemTables.h"
 
 using namespace quarlo;
@@ -60,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Modification Factors on t-z Curves", 2, 50, 3, true},
         TableCase{"AE", [](const SystemTables& t) -> TGridTableChart& { return t.TblAE2(); }, 8,
                   "Axial Stiffness (AE) of Pile Sections", 2, 50, 2, true}),
-    [](const testing::TestParamInfo<TableCase>& info) { return info.param.name; });
+    CaseName());
 
 TEST(LayerTemplates, HideTheColumnsTheirSoilHasNoUseFor) {
     SystemTables tables;

@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "UnitFactor.h"
 #include "Units.h"
 #include "UnitsDisplay.h"
@@ -62,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         FactorCase{"SlugsPerSecond", "F6/F5", kPlain, 1 / 68.364249L},
         FactorCase{"FieldSquareLength", "L\u00B2", kPlain, 1 / (kIn * kIn)},
         FactorCase{"WordWithoutSymbols", "in", kPlain, 1.0L}),
-    [](const testing::TestParamInfo<FactorCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(UnitFactorExample, HundredPsiIsKilopascals)
 {
@@ -98,10 +99,6 @@ TEST_P(FieldDisplay, ShowsWords)
     EXPECT_EQ(DisplayFieldUnits(GetParam().units, GetParam().code), GetParam().expected);
 }
 
-auto caseName = [](const testing::TestParamInfo<DisplayCase>& info) {
-    return std::string(info.param.name);
-};
-
 INSTANTIATE_TEST_SUITE_P(
     Cases, ChartColumnDisplay,
     testing::Values(DisplayCase{"PressureEnglish", "F/L^2", 1, "lbs/in^2"},
@@ -113,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DisplayCase{"KipsPerSquareFoot", "F1/L2^2", 1, "kips/ft^2"},
                     DisplayCase{"Millimetres", "L1", 2, "mm"},
                     DisplayCase{"NoUnit", "", 1, ""}),
-    caseName);
+    CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PlainColumnDisplay,
@@ -122,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DisplayCase{"Seconds", "F5", 2, "sec"},
                     DisplayCase{"Radians", "L3", 1, "rad"},
                     DisplayCase{"Pressure", "F/L^2", 1, "lbs/in^2"}),
-    caseName);
+    CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FieldDisplay,
@@ -136,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DisplayCase{"SymbolsShownAsTheyStand", "F/L", 3, "F/L"},
                     DisplayCase{"WordUnchanged", "in", 2, "in"},
                     DisplayCase{"OnlyFirstForceKindReplaced", "F1/F", 1, "kips/F"}),
-    caseName);
+    CaseName());
 
 }  // namespace
 }  // namespace quarlo
