@@ -174,4 +174,12 @@ OutputLine& OutputLine::freeInt(long long value) {
     return text(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
 }
 
+// The shortest decimal text that reads back to the same value; to_chars depends on no locale.
+OutputLine& OutputLine::freeReal(Real value) {
+    char buffer[32];
+    buffer[0] = ' ';
+    const auto result = std::to_chars(buffer + 1, buffer + sizeof buffer, value);
+    return text(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
+}
+
 }  // namespace quarlo

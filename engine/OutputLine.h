@@ -31,6 +31,7 @@ public:
     OutputLine& f(int width, int decimals, Real value);    // Fw.d
     OutputLine& e(int width, int decimals, Real value);    // Ew.d
     OutputLine& freeInt(long long value);                  // free-format integer, one blank before
+    OutputLine& freeReal(Real value);                      // free-format real, one blank before
 
     // Empties the line and keeps its room, for a writer that builds many lines in turn.
     OutputLine& clear() {

@@ -43,9 +43,7 @@ void stopBelowProfile(RunContext& ctx, Real X, ProfileColumn V)
 {
     const EngineData& d = ctx.data;
     if (V == ProfileColumn::SKIN) {
-        OutputLine extent;
-        extent.freeInt(d.NSTR);
-        ctx.report.write(appendFreeReal(extent, d.XSTR[d.NSTR - 1]));
+        ctx.report.write(OutputLine().freeInt(d.NSTR).freeReal(d.XSTR[d.NSTR - 1]));
     }
     stopWithWarning(ctx, beyondProfileStatus(V), beyondProfileMessage(X, profileName(V)));
 }
