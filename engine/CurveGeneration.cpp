@@ -1,4 +1,5 @@
 #include "CurveReport.h"
+#include "Finite.h"
 #include "GenerationStop.h"
 #include "Profile.h"
 #include "QwCurve.h"

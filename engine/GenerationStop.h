@@ -4,7 +4,6 @@
 #include "RunContext.h"
 #include "StatusCodes.h"
 
-#include <span>
 #include <string_view>
 
 namespace quarlo {
@@ -17,12 +16,5 @@ void stopWithWarning(RunContext& ctx, int status, const OutputLine& message);
 // profile's name, one line, the slash being part of the text.
 OutputLine beyondProfileMessage(Real X, std::string_view profileName);
 
-// True when every value is a finite number: a generated curve with an infinity or NaN
-// must never reach the report or the solver.
-bool allFinite(std::span<const Real> values);
-
-// A real in free format: the shortest decimal text that reads back to the same value,
-// one blank before it, a period as separator.
-OutputLine& appendFreeReal(OutputLine& line, Real value);
 
 }  // namespace quarlo

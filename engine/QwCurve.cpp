@@ -1,6 +1,7 @@
 #include "QwCurve.h"
 
 #include "EngineConstants.h"
+#include "Finite.h"
 #include "GenerationStop.h"
 #include "Profile.h"
 #include "TzCurves.h"

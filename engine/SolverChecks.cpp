@@ -1,12 +1,11 @@
 #include "SolverChecks.h"
 
+#include "Finite.h"
 #include "OutputLine.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstddef>
-#include <cstdint>
 #include <utility>
 
 namespace quarlo {
@@ -21,17 +20,6 @@ SolverStop stop(int status, std::string message)
 std::string e92(Real value)
 {
     return OutputLine().e(9, 2, value).str();
-}
-
-// Every segment of every tip movement is checked, so the common case is a handful of
-// integer operations: a float is finite when its exponent bits are not all ones.
-bool finiteBits(std::initializer_list<Real> values)
-{
-    constexpr std::uint32_t exponentBits = 0x7f800000u;
-    std::uint32_t nonFinite = 0;
-    for (Real v : values)
-        nonFinite |= static_cast<std::uint32_t>((std::bit_cast<std::uint32_t>(v) & exponentBits) == exponentBits);
-    return nonFinite == 0;
 }
 
 }  // namespace
@@ -70,7 +58,7 @@ SolverStop checkStiffness(const SolverPile& pile)
 
 SolverStop checkValues(std::initializer_list<Real> values, Real W)
 {
-    if (finiteBits(values))
+    if (allFinite(values))
         return {};
     return stop(status::kSolutionNotFinite, "AT THE TIP MOVEMENT" + e92(W) + " A LOAD OR MOVEMENT IS NOT A FINITE NUMBER");
 }
@@ -78,7 +66,7 @@ SolverStop checkValues(std::initializer_list<Real> values, Real W)
 SolverStop checkSegment(const SegmentState& s, Real W)
 {
     const std::initializer_list<Real> values = {s.t, s.DQ, s.QAVG, s.DEF, s.WMID, s.QN0, s.WN0, s.QN1, s.WN1, s.XM};
-    if (finiteBits(values))
+    if (allFinite(values))
         return {};
     SolverStop result = checkValues(values, W);
     if (result)
