@@ -29,11 +29,11 @@ BasicColumnClassRegistry<V>& BasicColumnClassRegistry<V>::Instance() {
 
 template <class V>
 BasicColumnClassRegistry<V>::BasicColumnClassRegistry() {
-    Register(0, storageOf<V, BasicEnumColumn>());
-    Register(1, storageOf<V, BasicIntColumn>());
-    Register(2, storageOf<V, BasicFloatColumn>());
-    Register(3, storageOf<V, BasicTableColumn>());
-    Register(4, storageOf<V, BasicStringColumn>());
+    Register(BasicEnumColumn<V>::kClassKey, storageOf<V, BasicEnumColumn>());
+    Register(BasicIntColumn<V>::kClassKey, storageOf<V, BasicIntColumn>());
+    Register(BasicFloatColumn<V>::kClassKey, storageOf<V, BasicFloatColumn>());
+    Register(BasicTableColumn<V>::kClassKey, storageOf<V, BasicTableColumn>());
+    Register(BasicStringColumn<V>::kClassKey, storageOf<V, BasicStringColumn>());
 }
 
 template <class V>

@@ -17,7 +17,8 @@ public:
 
     explicit BasicEnumColumn(TableT* table) : Base(table) {}
 
-    int ClassKey() const override { return 0; }
+    static constexpr int kClassKey = 0;
+    int ClassKey() const override { return kClassKey; }
 
     void InsertRows(TableT* table, int index, int count) override;
     void DeleteRow(int index) override;

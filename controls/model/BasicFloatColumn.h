@@ -19,7 +19,8 @@ public:
 
     explicit BasicFloatColumn(TableT* table) : Base(table) {}
 
-    int ClassKey() const override { return 2; }
+    static constexpr int kClassKey = 2;
+    int ClassKey() const override { return kClassKey; }
 
     void InsertRows(TableT* table, int index, int count) override;
     void DeleteRow(int index) override;

@@ -17,7 +17,8 @@ public:
 
     explicit BasicIntColumn(TableT* table) : Base(table) {}
 
-    int ClassKey() const override { return 1; }
+    static constexpr int kClassKey = 1;
+    int ClassKey() const override { return kClassKey; }
 
     void InsertRows(TableT* table, int index, int count) override;
     void DeleteRow(int index) override;

@@ -14,7 +14,8 @@ public:
 
     explicit BasicStringColumn(TableT* table) : Base(table) {}
 
-    int ClassKey() const override { return 4; }
+    static constexpr int kClassKey = 4;
+    int ClassKey() const override { return kClassKey; }
 
     void InsertRows(TableT* table, int index, int count) override;
     void DeleteRow(int index) override;

@@ -18,7 +18,8 @@ public:
     explicit BasicTableColumn(TableT* table);
     ~BasicTableColumn() override;
 
-    int ClassKey() const override { return 3; }
+    static constexpr int kClassKey = 3;
+    int ClassKey() const override { return kClassKey; }
 
     void InsertRows(TableT* table, int index, int count) override;
     void DeleteRow(int index) override;
