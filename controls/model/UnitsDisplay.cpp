@@ -1,5 +1,7 @@
 #include "UnitsDisplay.h"
 
+#include <span>
+
 namespace quarlo {
 
 namespace {
@@ -26,8 +28,7 @@ constexpr std::string_view kPlainOrder[] = {"F2", "F1", "F4", "F5", "F6", "F0", 
 constexpr std::string_view kFieldForceOrder[] = {"F6", "F5", "F4", "F2", "F1", "F"};
 constexpr std::string_view kFieldLengthOrder[] = {"L2", "L1", "L3", "L"};
 
-template <std::size_t N>
-void replaceFirstPresent(std::string& text, const std::string_view (&order)[N], int code)
+void replaceFirstPresent(std::string& text, std::span<const std::string_view> order, int code)
 {
     for (std::string_view symbol : order) {
         if (text.find(symbol) != std::string::npos) {
@@ -44,13 +45,10 @@ std::string DisplayUnits(std::string_view unitString, int code, UnitVariant vari
     std::string text(unitString);
     if (code != kUnitsEnglish && code != kUnitsSI)
         return text;
-    if (variant == UnitVariant::Chart) {
-        for (std::string_view symbol : kChartOrder)
-            replaceSymbol(text, symbol, code, variant);
-    } else {
-        for (std::string_view symbol : kPlainOrder)
-            replaceSymbol(text, symbol, code, variant);
-    }
+    using Order = std::span<const std::string_view>;
+    const Order order = variant == UnitVariant::Chart ? Order(kChartOrder) : Order(kPlainOrder);
+    for (std::string_view symbol : order)
+        replaceSymbol(text, symbol, code, variant);
     return text;
 }
 
