@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace quarlo {
 namespace {
@@ -39,30 +41,34 @@ TEST(RecordReader, CommasAndTabsSeparateValues) {
         EXPECT_EQ(reader.readInt("v"), expected);
 }
 
-TEST(RecordReader, RealFieldsTakeEveryNumberForm) {
-    std::istringstream in("0.0 -1.5E-5 1.5D3 +.5 7 1.2345679E8\n");
+struct RealsCase {
+    const char* name;
+    const char* text;
+    std::vector<float> expected;
+};
+
+void PrintTo(const RealsCase& c, std::ostream* os) { *os << c.name; }
+
+class RecordReaderReals : public testing::TestWithParam<RealsCase> {};
+
+TEST_P(RecordReaderReals, ReadAsWritten) {
+    std::istringstream in(GetParam().text);
     RecordReader reader(in);
     reader.beginRecord("reals");
-    EXPECT_EQ(reader.readReal("a"), 0.0f);
-    EXPECT_EQ(reader.readReal("b"), -1.5e-5f);
-    EXPECT_EQ(reader.readReal("c"), 1500.0f);
-    EXPECT_EQ(reader.readReal("d"), 0.5f);
-    EXPECT_EQ(reader.readReal("e"), 7.0f);
-    EXPECT_EQ(reader.readReal("f"), 1.2345679e8f);
+    for (std::size_t i = 0; i < GetParam().expected.size(); ++i)
+        EXPECT_EQ(reader.readReal(std::string(1, static_cast<char>('a' + i))), GetParam().expected[i]) << "value " << i;
 }
 
-// A magnitude below the smallest single-precision value is a number all the same: it reads
-// as zero, whatever its exponent, while a subnormal one keeps its value.
-TEST(RecordReader, RealsTooSmallForSinglePrecisionReadAsZero) {
-    std::istringstream in("1E-50 -2.5E-60 0.0000001E-39 12E-99999999999999999999 1E-40\n");
-    RecordReader reader(in);
-    reader.beginRecord("reals");
-    EXPECT_EQ(reader.readReal("a"), 0.0f);
-    EXPECT_EQ(reader.readReal("b"), 0.0f);
-    EXPECT_EQ(reader.readReal("c"), 0.0f);
-    EXPECT_EQ(reader.readReal("d"), 0.0f);
-    EXPECT_EQ(reader.readReal("e"), 1e-40f);
-}
+const RealsCase kReals[] = {
+    {"every_number_form", "0.0 -1.5E-5 1.5D3 +.5 7 1.2345679E8\n", {0.0f, -1.5e-5f, 1500.0f, 0.5f, 7.0f, 1.2345679e8f}},
+    // A magnitude below the smallest single-precision value is a number all the same: it
+    // reads as zero, whatever its exponent, while a subnormal one keeps its value.
+    {"too_small_for_single_precision_reads_as_zero", "1E-50 -2.5E-60 0.0000001E-39 12E-99999999999999999999 1E-40\n",
+     {0.0f, 0.0f, 0.0f, 0.0f, 1e-40f}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Reads, RecordReaderReals, testing::ValuesIn(kReals),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RecordReader, TitleIsAFixedField) {
     std::istringstream in(std::string(80, 'T') + "\r\nShort\r\n");
