@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "WordReader.h"
+#include "EInOutError.h"
 
 namespace quarlo {
 

@@ -1,21 +1,13 @@
 #pragma once
 
+#include "EInOutError.h"
+
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace quarlo {
-
-// An input/output error of a text file: the file cannot be opened or read, or its words are
-// not what the format prescribes. The readers of the project data file and the plot data
-// file catch exactly this class and show what() to the user; the text names the line and
-// the item at fault ("Error on Line 2 Item 3", a carriage return, what was expected).
-class EInOutError : public std::runtime_error {
-public:
-    explicit EInOutError(const std::string& message) : std::runtime_error(message) {}
-};
 
 // One line of the file: its raw text and its words.
 struct TWordContainer {
