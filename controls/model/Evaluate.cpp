@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "EAssignError.h"
 #include "EvaluateArithmetic.h"
 #include "EvaluateFunctions.h"
 #include "NumberFormat.h"
@@ -64,7 +63,7 @@ void replaceParentheses(std::string& text)
     for (std::size_t close = text.find(')'); close != std::string::npos; close = text.find(')')) {
         const std::size_t open = text.rfind('(', close);
         if (open == std::string::npos)
-            throw EAssignError(evaluationMessage("() (parentheses) do not match"));
+            refuseEntry("() (parentheses) do not match");
         const long double value = Evaluate(std::string_view(text).substr(open + 1, close - open - 1));
         text.replace(open, close - open + 1, formatGeneral(value, kPartialDigits));
     }
@@ -136,7 +135,7 @@ Expression cutIntoOperands(const std::string& text)
     if (!operand.empty())
         expression.operands.push_back(operand);
     if (expression.operands.size() != expression.operators.size() + 1)
-        throw EAssignError(evaluationMessage("invalid expression"));
+        refuseEntry("invalid expression");
     return expression;
 }
 
@@ -166,7 +165,7 @@ long double parseHexadecimal(std::string_view digits)
     std::uint32_t value = 0;
     const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
     if (digits.empty() || result.ec != std::errc() || result.ptr != digits.data() + digits.size())
-        throw EAssignError(evaluationMessage("invalid use of $ (hex function)"));
+        refuseEntry("invalid use of $ (hex function)");
     return value;
 }
 
@@ -174,7 +173,7 @@ long double parseNumber(std::string_view text)
 {
     const std::optional<long double> value = parseDecimal(text);
     if (!value)
-        throw EAssignError(evaluationMessage("invalid character(s) in expression"));
+        refuseEntry("invalid character(s) in expression");
     return checkedResult(*value);
 }
 
@@ -223,11 +222,11 @@ long double innermostValue(std::string_view operand, std::vector<Step>& steps)
 long double Evaluate(std::string_view text)
 {
     if (text.empty())
-        throw EAssignError(evaluationMessage("entry cannot be blank"));
+        refuseEntry("entry cannot be blank");
     std::string rewritten = withoutChar(withoutChar(text, ' '), '\t');
     // Pasted text may carry the mark itself; it would silently read as a subtraction.
     if (rewritten.find(kSubtraction) != std::string::npos)
-        throw EAssignError(evaluationMessage("invalid character(s) in expression"));
+        refuseEntry("invalid character(s) in expression");
     replaceParentheses(rewritten);
     markSubtractions(rewritten);
     Expression expression = cutIntoOperands(rewritten);

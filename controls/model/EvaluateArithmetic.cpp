@@ -2,17 +2,13 @@
 
 #include <cmath>
 #include <cstdint>
+#include <string>
 
 #include "EAssignError.h"
 
 namespace quarlo {
 
 namespace {
-
-[[noreturn]] void refuse(std::string_view reason)
-{
-    throw EAssignError(evaluationMessage(reason));
-}
 
 // 2^63: the first value that no 64-bit integer holds.
 constexpr long double kInt64Limit = 9223372036854775808.0L;
@@ -30,9 +26,9 @@ long double remainder64(long double left, long double right)
     const long double a = std::trunc(left);
     const long double b = std::trunc(right);
     if (std::fabs(a) >= kInt64Limit || std::fabs(b) >= kInt64Limit)
-        refuse("value outside the 64-bit integer range of %");
+        refuseEntry("value outside the 64-bit integer range of %");
     if (b == 0)
-        refuse("division by zero");
+        refuseEntry("division by zero");
     const auto divisor = static_cast<std::int64_t>(b);
     // INT64_MIN % -1 overflows in hardware; the remainder of any division by -1 is 0.
     if (divisor == -1)
@@ -43,33 +39,33 @@ long double remainder64(long double left, long double right)
 long double power(long double base, long double exponent)
 {
     if (base == 0 && exponent < 0)
-        refuse("division by zero");
+        refuseEntry("division by zero");
     const long double value = std::pow(base, exponent);
     if (std::isnan(value))
-        refuse("^ has no real result for a negative value to a fractional power");
+        refuseEntry("^ has no real result for a negative value to a fractional power");
     return value;
 }
 
 long double quotient(long double left, long double right)
 {
     if (right == 0)
-        refuse("division by zero");
+        refuseEntry("division by zero");
     return left / right;
 }
 
 }  // namespace
 
-std::string evaluationMessage(std::string_view reason)
+void refuseEntry(std::string_view reason)
 {
-    return "Entry could not be evaluated:\r" + std::string(reason);
+    throw EAssignError("Entry could not be evaluated:\r" + std::string(reason));
 }
 
 long double checkedResult(long double value)
 {
     if (std::isnan(value))
-        refuse("invalid operation");
+        refuseEntry("invalid operation");
     if (std::isinf(value) || std::fabs(value) > kLargestEntry)
-        refuse("value too large");
+        refuseEntry("value too large");
     return value;
 }
 
@@ -85,17 +81,17 @@ long double applyOperator(char op, long double left, long double right)
     case '-': return checkedResult(left - right);
     case '|': return left != 0 || right != 0 ? 1.0L : 0.0L;
     case '=': return left == right ? 1.0L : 0.0L;
-    default: refuse("invalid expression");
+    default: refuseEntry("invalid expression");
     }
 }
 
 long double factorial(long double n)
 {
     if (n != std::trunc(n))
-        refuse("! (factoral) applicable to integers only");
+        refuseEntry("! (factoral) applicable to integers only");
     const long double count = std::fabs(n);
     if (count > kLargestFactorial)
-        refuse("value too large");
+        refuseEntry("value too large");
     long double product = 1.0L;
     for (long double k = 2; k <= count; ++k)
         product *= k;

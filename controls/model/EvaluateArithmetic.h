@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string>
 #include <string_view>
 
 namespace quarlo {
@@ -11,8 +10,9 @@ namespace quarlo {
 constexpr long double kPi = 3.141592653589793238462643383279502884L;
 constexpr long double kE = 2.718281828459045235360287471352662498L;
 
-// "Entry could not be evaluated:", a carriage return and `reason`.
-std::string evaluationMessage(std::string_view reason);
+// Refuses the entry: EAssignError "Entry could not be evaluated:", a carriage return and
+// `reason`.
+[[noreturn]] void refuseEntry(std::string_view reason);
 
 // `value` when finite and small enough for its 18-digit text to read back; refuses the
 // entry as too large otherwise.

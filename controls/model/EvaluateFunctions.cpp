@@ -3,7 +3,6 @@
 #include <cmath>
 #include <string>
 
-#include "EAssignError.h"
 #include "EvaluateArithmetic.h"
 #include "NumberFormat.h"
 
@@ -29,7 +28,7 @@ long double integerPart(long double x) { return std::trunc(x); }
 long double roundToEven(long double x)
 {
     if (std::fabs(x) >= kInt64Limit)
-        throw EAssignError(evaluationMessage("value outside the 64-bit integer range of round"));
+        refuseEntry("value outside the 64-bit integer range of round");
     return std::nearbyint(x);
 }
 
@@ -37,7 +36,7 @@ long double ceiling(long double x)
 {
     const long double value = std::ceil(x);
     if (value < kInt32Low || value > kInt32High)
-        throw EAssignError(evaluationMessage("value outside the 32-bit integer range of ceil"));
+        refuseEntry("value outside the 32-bit integer range of ceil");
     return value;
 }
 
@@ -45,7 +44,7 @@ long double flooring(long double x)
 {
     const long double value = std::floor(x);
     if (value < kInt32Low || value > kInt32High)
-        throw EAssignError(evaluationMessage("value outside the 32-bit integer range of floor"));
+        refuseEntry("value outside the 32-bit integer range of floor");
     return value;
 }
 
@@ -101,8 +100,7 @@ long double applyFunction(const OperandFunction& function, long double argument)
         return checkedResult(value);
     if (function.onlyOverflows)
         return checkedResult(value);
-    throw EAssignError(evaluationMessage(std::string(function.name) + " is not defined for " +
-                                         formatGeneral(argument, 18)));
+    refuseEntry(std::string(function.name) + " is not defined for " + formatGeneral(argument, 18));
 }
 
 }  // namespace quarlo
