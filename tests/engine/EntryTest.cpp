@@ -54,8 +54,7 @@ TEST_F(Entry, RequestTwoWithoutNamesFileReturnsStatus) {
 // outputs, the run writes them and returns 0.
 TEST_F(Entry, RequestTwoRunsTheProjectNamedInNamesFile) {
     test::ScratchDir dir;
-    std::filesystem::copy_file(std::filesystem::path(QUARLO_SOURCE_DIR) / "examples" / "user-curves-si.qv3d",
-                               dir.path() / "p.qv3d");
+    test::copyExample(dir, "user-curves-si");
     dir.write("names.dat", "2014.3.2\r\n" + dir.file("p.qv3d") + "\r\n" + dir.file("p.qv3o") + "\r\n" +
                                dir.file("p.qv3p") + "\r\n" + dir.file("p.qv3r") + "\r\n");
     test::CurrentDir here(dir.path());

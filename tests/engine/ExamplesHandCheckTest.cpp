@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -27,8 +26,7 @@ namespace {
 class ExampleRun {
 public:
     explicit ExampleRun(const std::string& example) {
-        std::filesystem::copy_file(std::filesystem::path(QUARLO_SOURCE_DIR) / "examples" / (example + ".qv3d"),
-                                   m_dir.path() / "p.qv3d");
+        test::copyExample(m_dir, example);
         m_outcome = runAnalysis(test::runFilesIn(m_dir), test::fixedClock());
     }
 

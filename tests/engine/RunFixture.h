@@ -62,6 +62,13 @@ inline RunFiles runFilesIn(const ScratchDir& dir)
     return RunFiles{"2014.3.2", dir.file("p.qv3d"), dir.file("p.qv3o"), dir.file("p.qv3p"), dir.file("p.qv3r")};
 }
 
+// The bundled example project `example` (its name without extension) as p.qv3d in `dir`.
+inline void copyExample(const ScratchDir& dir, const std::string& example)
+{
+    std::filesystem::copy_file(std::filesystem::path(QUARLO_SOURCE_DIR) / "examples" / (example + ".qv3d"),
+                               dir.path() / "p.qv3d");
+}
+
 // The morning every test run takes place, so that two reports compare equal.
 inline const LocalTime kMorning{2015, 3, 7, 9, 5, 31};
 
