@@ -10,9 +10,6 @@ namespace quarlo {
 
 namespace {
 
-// 2^63: the first value that no 64-bit integer holds.
-constexpr long double kInt64Limit = 9223372036854775808.0L;
-
 // The largest value whose 18-digit text reads back: the few extended values above it show
 // as 1.18973149535723177E4932, which no longer fits, so an accepted entry would be refused
 // the next time its own text is read.

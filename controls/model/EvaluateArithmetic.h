@@ -10,6 +10,9 @@ namespace quarlo {
 constexpr long double kPi = 3.141592653589793238462643383279502884L;
 constexpr long double kE = 2.718281828459045235360287471352662498L;
 
+// 2^63: the first value that no 64-bit integer holds.
+constexpr long double kInt64Limit = 9223372036854775808.0L;
+
 // Refuses the entry: EAssignError "Entry could not be evaluated:", a carriage return and
 // `reason`.
 [[noreturn]] void refuseEntry(std::string_view reason);

@@ -12,7 +12,6 @@ namespace {
 
 constexpr long double kInt32Low = -2147483648.0L;
 constexpr long double kInt32High = 2147483647.0L;
-constexpr long double kInt64Limit = 9223372036854775808.0L;
 
 // The arc cosine and arc sine are angles of the point on the unit circle, as atan2 gives
 // them; outside -1..1 the square root has no real value and the entry is refused.
@@ -32,21 +31,17 @@ long double roundToEven(long double x)
     return std::nearbyint(x);
 }
 
-long double ceiling(long double x)
+// `value` when a 32-bit integer holds it; the entry is refused in the name of `function`
+// otherwise.
+long double int32Result(long double value, std::string_view function)
 {
-    const long double value = std::ceil(x);
     if (value < kInt32Low || value > kInt32High)
-        refuseEntry("value outside the 32-bit integer range of ceil");
+        refuseEntry("value outside the 32-bit integer range of " + std::string(function));
     return value;
 }
 
-long double flooring(long double x)
-{
-    const long double value = std::floor(x);
-    if (value < kInt32Low || value > kInt32High)
-        refuseEntry("value outside the 32-bit integer range of floor");
-    return value;
-}
+long double ceiling(long double x) { return int32Result(std::ceil(x), "ceil"); }
+long double flooring(long double x) { return int32Result(std::floor(x), "floor"); }
 
 long double arcTanh(long double x) { return std::atanh(x); }
 long double arcTan(long double x) { return std::atan(x); }
