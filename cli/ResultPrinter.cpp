@@ -1,6 +1,7 @@
 #include "ResultPrinter.h"
 
 #include "OutputLine.h"
+#include "SolverTables.h"
 
 #include <charconv>
 #include <cstddef>
@@ -67,12 +68,6 @@ void printRowTable(std::ostream& out, const char* title, const Units& u)
         << units << '\n';
 }
 
-std::string rowText(const SettlementRow& row)
-{
-    return OutputLine().e(17, 4, row.headLoad).e(16, 4, row.headMovement).e(16, 4, row.tipMovement)
-        .e(16, 4, row.tipLoad).str();
-}
-
 }  // namespace
 
 bool parseResultFormat(const std::string& text, ResultFormat& format)
@@ -94,13 +89,13 @@ void printResultTables(std::ostream& out, const RunResults& results)
     if (!results.summary.empty()) {
         printRowTable(out, "Load-settlement", u);
         for (const SettlementRow& row : results.summary)
-            out << rowText(row) << '\n';
+            out << settlementLine(row).view() << '\n';
     }
     if (!results.headLoads.empty()) {
         printRowTable(out, "Pile-head loads", u);
         for (const HeadLoadRow& row : results.headLoads) {
             if (row.reached)
-                out << rowText(row.row) << '\n';
+                out << settlementLine(row.row).view() << '\n';
             else
                 out << OutputLine().e(17, 4, row.row.headLoad).str() << "   not reached: above the largest computed head load\n";
         }

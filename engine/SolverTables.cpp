@@ -67,7 +67,7 @@ std::string_view SolverTables::depthText(std::size_t index, Real XM)
     return depth.text;
 }
 
-OutputLine SolverTables::settlementLine(const SettlementRow& row)
+OutputLine settlementLine(const SettlementRow& row)
 {
     OutputLine line;
     line.e(17, 4, row.headLoad).e(16, 4, row.headMovement).e(16, 4, row.tipMovement).e(16, 4, row.tipLoad);

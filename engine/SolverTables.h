@@ -38,7 +38,6 @@ public:
 
 private:
     void summaryHeading();
-    static OutputLine settlementLine(const SettlementRow& row);
     void nodeLine(Real depth, Real QN, Real WN);
 
     std::string_view depthText(std::size_t index, Real XM);
@@ -58,6 +57,10 @@ private:
     };
     std::vector<DepthText> m_depthTexts;
 };
+
+// One row of the load-settlement summary or of the head-load table, as the report and the
+// plot data file hold it: E17.4 head load, then E16.4 head movement, tip movement, tip load.
+OutputLine settlementLine(const SettlementRow& row);
 
 // The value as an uplift analysis shows it: with reversed sign.
 inline Real shownAs(Real value, bool reversed) { return reversed ? -value : value; }
