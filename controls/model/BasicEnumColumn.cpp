@@ -63,7 +63,7 @@ void BasicEnumColumn<V>::SetText(int row, const std::string& text) {
     // without its data table), so typed and imported entries must name an item.
     const auto itemCount = static_cast<long double>(m_items.size());
     if (!m_items.empty() && (value < 1 || value > itemCount)) {
-        throw EAssignError("Entry must be between 1 and " + std::to_string(m_items.size()) + ".");
+        throw EAssignError::Between(1, static_cast<long long>(m_items.size()));
     }
     SetInteger(row, static_cast<std::int32_t>(value));
 }

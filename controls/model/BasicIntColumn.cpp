@@ -11,14 +11,6 @@
 
 namespace quarlo {
 
-namespace {
-
-std::string betweenMessage(std::int32_t low, std::int32_t high) {
-    return "Entry must be between " + std::to_string(low) + " and " + std::to_string(high) + ".";
-}
-
-}  // namespace
-
 template <class V>
 void BasicIntColumn<V>::InsertRows(TableT* table, int index, int count) {
     this->insertValues(table, m_values, index, count, m_default);
@@ -51,7 +43,7 @@ void BasicIntColumn<V>::checkTypedEntry(long double value) const {
         throw EAssignError("Entry must be an integer.");
     }
     if (value < m_minValue || value > m_maxValue) {
-        throw EAssignError(betweenMessage(m_minValue, m_maxValue));
+        throw EAssignError::Between(m_minValue, m_maxValue);
     }
 }
 
@@ -67,7 +59,7 @@ void BasicIntColumn<V>::SetText(int row, const std::string& text) {
     constexpr auto low = std::numeric_limits<std::int32_t>::min();
     constexpr auto high = std::numeric_limits<std::int32_t>::max();
     if (!(rounded >= low && rounded <= high)) {
-        throw EAssignError(betweenMessage(low, high));
+        throw EAssignError::Between(low, high);
     }
     SetInteger(row, static_cast<std::int32_t>(rounded));
 }

@@ -11,6 +11,12 @@ namespace quarlo {
 class EAssignError : public std::runtime_error {
 public:
     explicit EAssignError(const std::string& message) : std::runtime_error(message) {}
+
+    // The refusal of a whole number outside `low`..`high`.
+    static EAssignError Between(long long low, long long high) {
+        return EAssignError("Entry must be between " + std::to_string(low) + " and " + std::to_string(high) +
+                            ".");
+    }
 };
 
 }  // namespace quarlo
