@@ -6,6 +6,7 @@
 #                   INPUT_KEPT: converting the input onto itself left it unchanged;
 #                   SAME_REPORT: the engine's reports of input and output agree except for
 #                   the path and the date and time of the run
+include(${CMAKE_CURRENT_LIST_DIR}/Expect.cmake)
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR}/in ${WORK_DIR}/out)
 get_filename_component(name ${INPUT} NAME)
@@ -20,15 +21,8 @@ endif()
 execute_process(COMMAND ${RUNNER} --convert ${in} ${out}
                 RESULT_VARIABLE exit_code OUTPUT_VARIABLE stdout ERROR_VARIABLE stderr)
 message("${stdout}${stderr}")
-if(NOT exit_code EQUAL EXPECTED_EXIT)
-    message(FATAL_ERROR "exit code ${exit_code}, expected ${EXPECTED_EXIT}")
-endif()
-if(EXPECT_OUTPUT)
-    string(FIND "${stdout}${stderr}" "${EXPECT_OUTPUT}" found)
-    if(found EQUAL -1)
-        message(FATAL_ERROR "messages lack: ${EXPECT_OUTPUT}")
-    endif()
-endif()
+expect_exit(${exit_code} ${EXPECTED_EXIT})
+expect_text("${stdout}${stderr}" "${EXPECT_OUTPUT}" "messages")
 
 function(read_bytes path variable)
     file(READ ${path} hex HEX)
