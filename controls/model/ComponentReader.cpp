@@ -10,6 +10,21 @@ namespace quarlo {
 
 ComponentReader::ComponentReader(std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes)) {}
 
+namespace {
+
+// A list of values of one kind, each read by `readOne`.
+template <class T>
+std::vector<T> readList(ComponentReader& reader, T (ComponentReader::*readOne)()) {
+    reader.ReadListBegin();
+    std::vector<T> values;
+    while (!reader.EndOfList()) {
+        values.push_back((reader.*readOne)());
+    }
+    return values;
+}
+
+}  // namespace
+
 void ComponentReader::invalidValue() { throw Exception("Invalid property value"); }
 
 std::uint8_t ComponentReader::takeByte() {
@@ -110,21 +125,11 @@ bool ComponentReader::EndOfList() {
 }
 
 std::vector<std::string> ComponentReader::ReadStrings() {
-    ReadListBegin();
-    std::vector<std::string> values;
-    while (!EndOfList()) {
-        values.push_back(ReadString());
-    }
-    return values;
+    return readList(*this, &ComponentReader::ReadString);
 }
 
 std::vector<std::int32_t> ComponentReader::ReadIntegers() {
-    ReadListBegin();
-    std::vector<std::int32_t> values;
-    while (!EndOfList()) {
-        values.push_back(ReadInteger());
-    }
-    return values;
+    return readList(*this, &ComponentReader::ReadInteger);
 }
 
 }  // namespace quarlo

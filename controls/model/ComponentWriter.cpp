@@ -13,6 +13,16 @@ void append(std::vector<std::uint8_t>& bytes, ValueTag tag) {
     bytes.push_back(static_cast<std::uint8_t>(tag));
 }
 
+// A list of values of one kind, each written by `writeOne`.
+template <class T, class Write>
+void writeList(ComponentWriter& writer, const std::vector<T>& values, Write writeOne) {
+    writer.WriteListBegin();
+    for (const T& value : values) {
+        (writer.*writeOne)(value);
+    }
+    writer.WriteListEnd();
+}
+
 // The 80-bit extended layout (64-bit mantissa with explicit integer bit, 15-bit exponent
 // biased by 16383, sign bit) built arithmetically, so the bytes do not depend on how the
 // compiler stores long double.
@@ -95,19 +105,11 @@ void ComponentWriter::WriteListBegin() { append(m_bytes, ValueTag::List); }
 void ComponentWriter::WriteListEnd() { append(m_bytes, ValueTag::EndOfList); }
 
 void ComponentWriter::WriteStrings(const std::vector<std::string>& values) {
-    WriteListBegin();
-    for (const auto& value : values) {
-        WriteString(value);
-    }
-    WriteListEnd();
+    writeList(*this, values, &ComponentWriter::WriteString);
 }
 
 void ComponentWriter::WriteIntegers(const std::vector<std::int32_t>& values) {
-    WriteListBegin();
-    for (const auto value : values) {
-        WriteInteger(value);
-    }
-    WriteListEnd();
+    writeList(*this, values, &ComponentWriter::WriteInteger);
 }
 
 }  // namespace quarlo
