@@ -6,6 +6,9 @@ FUZZ_DIR   ?= build-fuzz
 FUZZ_SECONDS ?= 20
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 DEMO_PROJECT ?= examples/drilled-shaft-si.qv3d
+# Rebuilds of the same sources (other build trees, a clean clone) come from the cache when
+# ccache is installed.
+LAUNCHER   := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 .PHONY: all deps configure build demo test unit-tests fuzz fuzz-smoke bench clean
 
@@ -15,7 +18,7 @@ deps:
 	@sh scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
