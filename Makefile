@@ -10,7 +10,7 @@ DEMO_PROJECT ?= examples/drilled-shaft-si.qv3d
 # ccache is installed.
 LAUNCHER   := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps configure build demo test unit-tests fuzz fuzz-smoke bench clean
+.PHONY: all deps configure build demo test unit-tests verify fuzz fuzz-smoke bench clean
 
 all: build
 
@@ -30,6 +30,12 @@ unit-tests: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 test: unit-tests fuzz-smoke
+
+# Runs the verification cases and writes the technical manual's verification chapter from
+# what the engine computes; exits non-zero, after writing it, when a value leaves its tolerance.
+verify: build
+	@mkdir -p docs/manual/technical
+	@$(BUILD_DIR)/bin/quarlo_verify --write docs/manual/technical/verification.md
 
 # Fuzz targets need clang's libFuzzer; they are built in a separate tree with sanitizers on.
 fuzz: deps

@@ -59,7 +59,7 @@ void LoadTransferRun::run()
     if (stopped(checkSolverInput(m_data)))
         return;
     SolverPile pile(m_data);
-    if (stopped(checkStiffness(pile)))
+    if (stopped(checkStiffness(pile, m_data)))
         return;
     const int count = std::min<int>(m_data.NTIPMV, static_cast<int>(m_data.TIPMV.size()));
     for (int i = 0; i < count; ++i) {

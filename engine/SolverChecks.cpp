@@ -2,6 +2,7 @@
 
 #include "Finite.h"
 #include "OutputLine.h"
+#include "SolverNotes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +21,17 @@ SolverStop stop(int status, std::string message)
 std::string e92(Real value)
 {
     return OutputLine().e(9, 2, value).str();
+}
+
+// Above the first AE point the stiffness is the first interval continued, a value nobody
+// typed; the stop says so, so that the user looks at the first two points.
+std::string extrapolationRemark(const EngineData& d, Real X)
+{
+    if (d.NAE < 2 || d.AEDEP.size() < 2 || !(X < d.AEDEP[0]))
+        return {};
+    if (d.AEDEP[0] == d.AEDEP[1])
+        return ", ABOVE THE FIRST TWO AE POINTS, WHICH STAND AT THE SAME DEPTH";
+    return ", EXTRAPOLATED ABOVE THE FIRST AE POINT FROM THE FIRST TWO";
 }
 
 }  // namespace
@@ -45,13 +57,14 @@ SolverStop checkSolverInput(const EngineData& d)
     return {};
 }
 
-SolverStop checkStiffness(const SolverPile& pile)
+SolverStop checkStiffness(const SolverPile& pile, const EngineData& d)
 {
     for (const SolverPile::Stiffness& s : pile.stiffnesses()) {
-        if (s.AE != 0 && std::isfinite(s.AE))
+        if (s.AE > 0 && std::isfinite(s.AE))
             continue;
-        return stop(status::kZeroStiffness, "THE PILE STIFFNESS AE AT X =" + e92(s.XM) + " IS" + e92(s.AE)
-                                    + ": THE SHORTENING OF THE PILE CANNOT BE COMPUTED");
+        return stop(status::kZeroStiffness, "THE PILE STIFFNESS AE AT X = " + noteQuantity(s.XM, d.UL) + " IS "
+                                    + noteQuantity(s.AE, d.UF) + extrapolationRemark(d, s.X)
+                                    + ": THE SHORTENING OF THE PILE NEEDS AN AE GREATER THAN 0");
     }
     return {};
 }

@@ -20,8 +20,9 @@ struct SolverStop {
 // Inputs the segment walk cannot work with at all.
 SolverStop checkSolverInput(const EngineData& d);
 
-// A zero stiffness would divide the shortening by zero in every segment that has it.
-SolverStop checkStiffness(const SolverPile& pile);
+// The stiffness AE at every segment's middle must be a finite number greater than 0: a
+// zero AE makes the shortening infinite, a negative one turns it into a lengthening.
+SolverStop checkStiffness(const SolverPile& pile, const EngineData& d);
 
 // A segment whose values are not all finite numbers, met at tip movement W.
 SolverStop checkSegment(const SegmentState& s, Real W);

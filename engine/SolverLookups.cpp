@@ -112,14 +112,22 @@ Real tipLoadAt(const EngineData& d, Real W)
 
 Real stiffnessAt(const EngineData& d, Real X)
 {
-    const int n = std::min<int>(d.NAE, static_cast<int>(d.AEDEP.size()));
-    // A depth at or above the first point takes its AE: the bracket would otherwise
-    // extrapolate above the table, or divide by zero where the first depth stands twice.
-    if (X <= d.AEDEP[0])
-        return d.AE[0];
+    const int n = std::min<int>(d.NAE, std::min(static_cast<int>(d.AEDEP.size()), static_cast<int>(d.AE.size())));
+    if (n < 1)
+        return 0;
+    // X is served by the first point from the second on that lies at X or deeper, and the
+    // point before it. A depth above the first point is therefore served by the first two:
+    // the first interval's straight line continued upward. A single point, or a depth below
+    // the last, holds that point's AE. Whether the continuation is usable (it may reach 0,
+    // turn negative, or be no number where the first two depths are equal) is for the
+    // solver's stiffness check to judge.
     int i = 1;
     while (i < n && !(d.AEDEP[static_cast<std::size_t>(i)] >= X))
         ++i;
+    // A depth standing on the first point takes that point's AE, also where the next point
+    // has the same depth, which would otherwise make the interpolation 0 / 0.
+    if (i == 1 && X == d.AEDEP[0])
+        return d.AE[0];
     return interpolateAt(d.AEDEP, d.AE, n, i, X);
 }
 

@@ -6,9 +6,9 @@
 namespace quarlo {
 
 // The table lookups of the load-transfer solution. Outside a table each holds the
-// nearest table value: a movement below a curve's first point gets its first value,
-// beyond its last point its last value, a depth above the first or below the last
-// point of a profile the value of that point.
+// nearest table value (a movement below a curve's first point gets its first value,
+// beyond its last point its last value, a depth above the first or below the last t-z
+// curve that curve), except the stiffness above its first point (stiffnessAt).
 
 // TCURVE(W, k): unit load transfer of one t-z curve at pile movement W. A movement
 // between two points is interpolated; only a movement beyond the last point gets the
@@ -27,7 +27,9 @@ bool ascendingMovements(const TzCurve& curve);
 // Tip load of the Q-w curve (QTIP against WTIP) at tip movement W.
 Real tipLoadAt(const EngineData& d, Real W);
 
-// Axial stiffness AE of the pile at depth X (AE against AEDEP).
+// Axial stiffness AE of the pile at depth X (AE against AEDEP): interpolated between the
+// points that bracket X and, above the first point, extrapolated from the first two;
+// held below the last point; a single point serves every depth.
 Real stiffnessAt(const EngineData& d, Real X);
 
 // Which t-z curves serve depth X and how far X lies between them. Depends on the depth

@@ -22,14 +22,19 @@ std::string noteNumber(Real value)
     return trimmed(OutputLine().e(12, 4, value).str());
 }
 
+std::string noteQuantity(Real value, std::string_view unitLabel)
+{
+    return noteNumber(value) + " " + trimmed(unitLabel);
+}
+
 std::string SolverNotes::force(Real value) const
 {
-    return noteNumber(value) + " " + trimmed(m_ctx.data.UF);
+    return noteQuantity(value, m_ctx.data.UF);
 }
 
 std::string SolverNotes::movement(Real value) const
 {
-    return noteNumber(value) + " " + trimmed(m_ctx.data.UM);
+    return noteQuantity(value, m_ctx.data.UM);
 }
 
 void SolverNotes::add(const std::string& line)
@@ -40,8 +45,8 @@ void SolverNotes::add(const std::string& line)
 
 void SolverNotes::segmentNotConverged(Real tipMovement, const SegmentState& s)
 {
-    add("TIP MOVEMENT " + movement(tipMovement) + ": THE SEGMENT AT DEPTH " + noteNumber(s.XM) + " "
-        + trimmed(m_ctx.data.UL) + " DID NOT CONVERGE IN 100 PASSES, LAST DIFFERENCE "
+    add("TIP MOVEMENT " + movement(tipMovement) + ": THE SEGMENT AT DEPTH " + noteQuantity(s.XM, m_ctx.data.UL)
+        + " DID NOT CONVERGE IN 100 PASSES, LAST DIFFERENCE "
         + movement(s.lastDifference) + " AGAINST TOL " + movement(m_ctx.data.TOL));
 }
 

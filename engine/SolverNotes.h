@@ -39,4 +39,7 @@ private:
 // A value in the report's E12.4 form without its leading blanks.
 std::string noteNumber(Real value);
 
+// The same followed by a unit label of the report (UL, UF, ...) without its blanks: "0.5000E+02 IN.".
+std::string noteQuantity(Real value, std::string_view unitLabel);
+
 }  // namespace quarlo

@@ -34,7 +34,7 @@ std::vector<SolverPile::Stiffness> SolverPile::stiffnesses() const
     std::vector<Stiffness> result;
     result.reserve(m_sites.size());
     for (const Site& site : m_sites)
-        result.push_back({site.XM, site.AE});
+        result.push_back({site.XM, site.X, site.AE});
     return result;
 }
 

@@ -43,9 +43,11 @@ public:
     Real headMovement() const { return m_states.back().WN1; }   // WN(NNODE)
     Real DL() const { return m_DL; }
 
-    // Depth of the middle and stiffness AE of each segment, tip first.
+    // Depth of the middle, the depth AE was looked up at, and the stiffness AE of each
+    // segment, tip first.
     struct Stiffness {
         Real XM = 0;
+        Real X = 0;
         Real AE = 0;
     };
     std::vector<Stiffness> stiffnesses() const;

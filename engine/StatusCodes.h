@@ -28,7 +28,7 @@ constexpr int kTipMovementScale = 23;   // tip curve movements scaled by <= 0
 constexpr int kCurveNotFinite = 24;     // a generated value is not finite
 
 // Load-transfer solution (30-39).
-constexpr int kZeroStiffness = 30;      // no AE profile, or AE zero (or not finite) at a segment
+constexpr int kZeroStiffness = 30;      // no AE profile, or AE not above 0 (or not finite) at a segment
 constexpr int kNoIncrements = 31;       // NSEG below 1
 constexpr int kNoTzCurve = 32;          // no t-z curve, or a curve without points
 constexpr int kNoTipCurve = 33;         // a Q-w curve without points

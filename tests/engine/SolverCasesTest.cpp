@@ -115,8 +115,8 @@ TEST(SolverStops, ZeroStiffnessStopsBeforeAnyResultIsWritten) {
     const auto report = run.reportLines();
     ASSERT_EQ(report.size(), 3u);
     EXPECT_EQ(report[1], std::string(29, ' ') + "**** WARNING ****");
-    EXPECT_EQ(report[2], "     THE PILE STIFFNESS AE AT X = 0.75E+02 IS 0.00E+00: THE SHORTENING OF THE PILE"
-                         " CANNOT BE COMPUTED");
+    EXPECT_EQ(report[2], "     THE PILE STIFFNESS AE AT X = 0.7500E+02 IN. IS 0.0000E+00 LBS: THE SHORTENING OF"
+                         " THE PILE NEEDS AN AE GREATER THAN 0");
 }
 
 TEST(SolverStops, NoIncrementsStop) {

@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Solver, DepthLookup, testing::Values(
 class StiffnessLookup : public testing::TestWithParam<LookupCase> {};
 
 // AE 1000 at depth 0, 3000 at depth 100, 5000 at depth 300.
-TEST_P(StiffnessLookup, InterpolatesAndHoldsTheEnds) {
+TEST_P(StiffnessLookup, InterpolatesExtendsTheFirstIntervalAndHoldsTheLastPoint) {
     EngineData d;
     d.NAE = 3;
     d.AE = {1000, 3000, 5000};
@@ -68,7 +68,9 @@ TEST_P(StiffnessLookup, InterpolatesAndHoldsTheEnds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Solver, StiffnessLookup, testing::Values(
-    LookupCase{"above_first_point", -5, 1000},
+    // 1000 + (-5 - 0) x (3000 - 1000) / (100 - 0) = 900.
+    LookupCase{"above_first_point_continues_first_interval", -5, 900},
+    LookupCase{"at_first_point", 0, 1000},
     LookupCase{"inside", 50, 2000},
     LookupCase{"second_interval", 200, 4000},
     LookupCase{"below_last_point", 400, 5000}),
