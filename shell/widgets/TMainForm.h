@@ -54,6 +54,10 @@ public:
     bool IsModified() const { return m_tables.IsModified(); }
     void SetModified(bool modified) { m_tables.SetModified(modified); }
 
+    // The program the text commands open the project's files with; empty means the
+    // desktop's own opener. Kept in the stored settings.
+    QString& EditorPath() { return m_editorPath; }
+
     // The plots of the current project were read from its plot data file.
     bool PlotsLoaded() const { return m_plotsLoaded; }
     void SetPlotsLoaded(bool loaded);
@@ -89,6 +93,7 @@ private:
     ProjectTables m_tables;
     std::unique_ptr<TProgramData> m_project;
     bool m_plotsLoaded = false;
+    QString m_editorPath;
     ChildArea* m_area = nullptr;
     MainToolBar* m_toolBar = nullptr;
     FileCommands* m_file = nullptr;

@@ -8,7 +8,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     quarlo::ConfigureApplication();
     quarlo::TMainForm mainForm;
-    mainForm.OpenStartupProject(QApplication::arguments().mid(1));
     mainForm.show();
+    // After showing, so that a reading error is reported over the window.
+    mainForm.OpenStartupProject(QApplication::arguments().mid(1));
     return QApplication::exec();
 }
