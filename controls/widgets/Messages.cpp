@@ -13,11 +13,27 @@ QString displayText(QString text)
     return text;
 }
 
+QString& messageTitle()
+{
+    static QString title;
+    return title;
+}
+
+QString boxTitle()
+{
+    return messageTitle().isEmpty() ? QApplication::applicationDisplayName() : messageTitle();
+}
+
 }  // namespace
+
+void SetMessageTitle(const QString& title)
+{
+    messageTitle() = title;
+}
 
 void ShowInformation(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Information, QApplication::applicationDisplayName(), displayText(text),
+    QMessageBox box(QMessageBox::Information, boxTitle(), displayText(text),
                     QMessageBox::Ok, parent);
     box.exec();
 }
@@ -29,7 +45,7 @@ void ShowInformation(QWidget* parent, const std::string& text)
 
 QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), displayText(text),
+    QMessageBox box(QMessageBox::Question, boxTitle(), displayText(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Yes);
     return static_cast<QMessageBox::StandardButton>(box.exec());

@@ -13,6 +13,11 @@ namespace quarlo {
 
 // The program's message boxes, titled with the application's title. Model texts may break
 // lines with a carriage return (the evaluator's messages do); boxes show it as a line break.
+//
+// The title is the one given to SetMessageTitle, else Qt's application display name. The
+// program gives its title here rather than as the display name, because the platform appends
+// the display name to every other top-level window's title as well.
+void SetMessageTitle(const QString& title);
 void ShowInformation(QWidget* parent, const QString& text);
 void ShowInformation(QWidget* parent, const std::string& text);
 // The save-changes question: Yes, No or Cancel.

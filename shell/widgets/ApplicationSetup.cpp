@@ -1,0 +1,34 @@
+#include "ApplicationSetup.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "Messages.h"
+#include "ProgramTitles.h"
+
+// Q_INIT_RESOURCE names a function of the global namespace, so it cannot be called from
+// inside ours.
+static void initMainIcons()
+{
+    Q_INIT_RESOURCE(MainIcons);
+}
+
+namespace quarlo {
+
+void LoadProgramPictures()
+{
+    static const bool loaded = (initMainIcons(), true);
+    (void)loaded;
+}
+
+void ConfigureApplication()
+{
+    LoadProgramPictures();
+    QApplication::setOrganizationName(QStringLiteral("Vortel"));
+    QApplication::setApplicationName(QStringLiteral("QUARLO"));
+    QApplication::setApplicationVersion(QStringLiteral(QUARLO_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quarlo.svg")));
+    SetMessageTitle(QString::fromLatin1(kApplicationTitle));
+}
+
+}  // namespace quarlo

@@ -1,0 +1,70 @@
+#include "ComputationCommands.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include "CommandRules.h"
+#include "MenuItems.h"
+#include "NotAvailable.h"
+#include "ProgramData.h"
+#include "TMainForm.h"
+
+namespace quarlo {
+
+ComputationCommands::ComputationCommands(TMainForm& form, QMenuBar& menuBar) : QObject(&form), m_form(form)
+{
+    m_menu = AddMenu(menuBar, "ComputationMenu", QStringLiteral("&Computation"));
+    QMenu& menu = *m_menu;
+    QWidget* boxes = &form;
+    AddMenuItem(menu, "CompRun", QStringLiteral("&Run Analysis"), boxes, [this] { CompRunClick(); });
+    menu.addSeparator();
+    AddMenuItem(menu, "CompInput", QStringLiteral("Edit &Input Text"), boxes, [this] { CompInputClick(); });
+    AddMenuItem(menu, "CompKernel", QStringLiteral("Edit &Processor-Run Notes"), boxes,
+                [this] { CompKernelClick(); });
+    AddMenuItem(menu, "CompOutput", QStringLiteral("Edit &Output Text"), boxes, [this] { CompOutputClick(); });
+    menu.addSeparator();
+    AddMenuItem(menu, "ViewSoilLayerCoordinates1", QStringLiteral("&View Soil Layer Coordinates"), boxes,
+                [this] { ViewSoilLayerCoordinates1Click(); });
+    OnMenuOpening(menu, boxes, [this] { ComputationMenuClick(); });
+}
+
+void ComputationCommands::CompRunClick()
+{
+    ShowNotAvailableYet(&m_form, QStringLiteral("Run Analysis"));
+}
+
+void ComputationCommands::CompInputClick()
+{
+    ShowNotAvailableYet(&m_form, QStringLiteral("Edit Input Text"));
+}
+
+void ComputationCommands::CompKernelClick()
+{
+    ShowNotAvailableYet(&m_form, QStringLiteral("Edit Processor-Run Notes"));
+}
+
+void ComputationCommands::CompOutputClick()
+{
+    ShowNotAvailableYet(&m_form, QStringLiteral("Edit Output Text"));
+}
+
+void ComputationCommands::ViewSoilLayerCoordinates1Click()
+{
+    m_elevationView.Show(m_form.Area());
+}
+
+void ComputationCommands::ComputationMenuClick()
+{
+    m_form.CommitActiveChild();
+    const ComputationMenuEnables enables = ComputationMenuRules(m_form.Project().FileName);
+    item("CompInput")->setEnabled(enables.inputText);
+    item("CompKernel")->setEnabled(enables.runNotes);
+    item("CompOutput")->setEnabled(enables.outputText);
+}
+
+QAction* ComputationCommands::item(const char* name) const
+{
+    return m_menu->findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace quarlo

@@ -1,0 +1,155 @@
+#include "TMainForm.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+
+#include "ApplicationSetup.h"
+#include "ChildArea.h"
+#include "CommandRules.h"
+#include "ComputationCommands.h"
+#include "DataCommands.h"
+#include "FileCommands.h"
+#include "GraphicsCommands.h"
+#include "HelpCommands.h"
+#include "MainToolBar.h"
+#include "Messages.h"
+#include "OptionCommands.h"
+#include "ProgramData.h"
+#include "ProgramTitles.h"
+#include "TableWindows.h"
+#include "WindowCommands.h"
+
+namespace quarlo {
+
+TMainForm::TMainForm(QWidget* parent)
+    : QMainWindow(parent), m_project(std::make_unique<TProgramData>(m_tables))
+{
+    LoadProgramPictures();
+    setObjectName(QStringLiteral("TMainForm"));
+    m_area = new ChildArea(this);
+    m_area->setObjectName(QStringLiteral("ChildArea"));
+    setCentralWidget(m_area);
+    InstallTableWindows(m_area);
+
+    QMenuBar& bar = *menuBar();
+    m_file = new FileCommands(*this, bar);
+    m_data = new DataCommands(*this, bar);
+    m_options = new OptionCommands(*this, bar);
+    m_computation = new ComputationCommands(*this, bar);
+    m_graphics = new GraphicsCommands(*this, bar);
+    m_windows = new WindowCommands(*this, bar);
+    m_help = new HelpCommands(*this, bar);
+    buildToolBar();
+
+    resize(675, 455);
+    SetCaption();
+    UpdateCurveMenus();
+    CheckSpeedButtons();
+}
+
+TMainForm::~TMainForm()
+{
+    // Table windows belong to their tables, which close them their own way; the other children
+    // go with the document area while the project they show still exists.
+    m_tables.CloseForms();
+    delete m_area;
+}
+
+void TMainForm::buildToolBar()
+{
+    m_toolBar = new MainToolBar(this);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+    FileCommands& file = *m_file;
+    ComputationCommands& computation = *m_computation;
+    GraphicsCommands& graphics = *m_graphics;
+    m_toolBar->AddButton("SpeedButton2", QStringLiteral("New File"), "new", [&file] { file.FileNewClick(); });
+    m_toolBar->AddButton("SpeedButton1", QStringLiteral("Open File"), "open", [&file] { file.FileOpenClick(); });
+    m_toolBar->AddButton("SpeedButton3", QStringLiteral("Save File"), "save", [&file] { file.FileSaveClick(); });
+    m_toolBar->AddButton("SpeedButton4", QStringLiteral("Run Analysis"), "run",
+                         [&computation] { computation.CompRunClick(); });
+    m_toolBar->AddButton("SpeedButton7", QStringLiteral("Soil-Layer Data"), "soil-layers",
+                         [this] { m_data->SoilLayerCoordinates1Click(); });
+    m_toolBar->AddButton("SpeedButton5", QStringLiteral("Edit Output Text"), "edit-output",
+                         [&computation] { computation.CompOutputClick(); });
+    m_toolBar->AddButton("SpeedButton6", QStringLiteral("View Soil Profile"), "soil-profile",
+                         [&computation] { computation.ViewSoilLayerCoordinates1Click(); });
+    m_toolBar->AddButton("SpeedButton8", QStringLiteral("View Combined Plot"), "plot-load",
+                         [&graphics] { graphics.mLoadClick(); });
+    m_toolBar->AddButton("SpeedButton9", QStringLiteral("View t-z Curves"), "plot-tz",
+                         [&graphics] { graphics.mtzcurvesClick(); });
+    m_toolBar->AddButton("SpeedButton10", QStringLiteral("View Load vs Settlement"), "plot-settlement",
+                         [&graphics] { graphics.mAxialClick(); });
+}
+
+bool TMainForm::ReplaceProject(const std::function<std::unique_ptr<TProgramData>(ProjectTables&)>& make)
+{
+    if (!CloseAllChildren())
+        return false;
+    std::unique_ptr<TProgramData> next = make(m_tables);
+    m_project = std::move(next);
+    m_plotsLoaded = false;
+    SetCaption();
+    UpdateCurveMenus();
+    CheckSpeedButtons();
+    return true;
+}
+
+bool TMainForm::CommitActiveChild()
+{
+    return m_area->CommitActiveChild();
+}
+
+bool TMainForm::CloseAllChildren()
+{
+    return m_area->CloseAllChildren();
+}
+
+void TMainForm::SetPlotsLoaded(bool loaded)
+{
+    m_plotsLoaded = loaded;
+    CheckSpeedButtons();
+}
+
+void TMainForm::CheckSpeedButtons()
+{
+    m_toolBar->CheckSpeedButtons(SoilLayersEnabled(*m_project),
+                                 PlotCommandsEnabled(m_plotsLoaded, m_project->FileName));
+}
+
+void TMainForm::UpdateCurveMenus()
+{
+    m_data->UpdateCurveMenus();
+    m_options->UpdateCurveMenus();
+}
+
+void TMainForm::SetCaption()
+{
+    setWindowTitle(QString::fromStdString(MainCaption(m_project->FileName)));
+}
+
+void TMainForm::OpenStartupProject(const QStringList& arguments)
+{
+    RunGuarded(this, [&] { m_file->OpenStartupProject(arguments); });
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    bool closing = false;
+    RunGuarded(this, [&] { closing = FormCloseQuery() && FormClose(); });
+    if (closing)
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TMainForm::FormCloseQuery()
+{
+    return CommitActiveChild() && m_file->QuerySaveChanges();
+}
+
+bool TMainForm::FormClose()
+{
+    return CloseAllChildren();
+}
+
+}  // namespace quarlo
