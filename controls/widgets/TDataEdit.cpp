@@ -1,10 +1,13 @@
 #include "TDataEdit.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QScopedValueRollback>
+
+#include <algorithm>
 
 #include "DataEditKeys.h"
 #include "Messages.h"
@@ -159,6 +162,17 @@ bool TDataEdit::leavesForControlOfSameWindow(Qt::FocusReason reason) const
     }
     const QWidget* next = QApplication::focusWidget();
     return next && next != this && windowOf(next) == windowOf(this);
+}
+
+QSize TDataEdit::sizeHint() const
+{
+    // The widest canonical value in fixed notation; the plain edit is sized for 17 x's.
+    const QFontMetrics metrics = fontMetrics();
+    const int wanted = metrics.horizontalAdvance(QStringLiteral("-0.000888888888888888888"));
+    const int plain = metrics.horizontalAdvance(QLatin1Char('x')) * 17;
+    QSize size = QLineEdit::sizeHint();
+    size.rwidth() += std::max(0, wanted - plain);
+    return size;
 }
 
 void TDataEdit::changeEvent(QEvent* event)

@@ -56,6 +56,9 @@ public:
     bool StoreInto(long double& target) const { return m_model.StoreInto(target); }
     bool StoreInto(int& target) const { return m_model.StoreInto(target); }
 
+    // Wide enough to show a value with all its 18 significant digits.
+    QSize sizeHint() const override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
