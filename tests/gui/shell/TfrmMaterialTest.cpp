@@ -46,6 +46,12 @@ private Q_SLOTS:
     void showsTheProjectWithItsUnits()
     {
         QCOMPARE(m_frame->windowTitle(), QString("Pile Properties"));
+        // A fixed frame with the system menu, minimize and close buttons.
+        const Qt::WindowFlags flags = m_frame->windowFlags();
+        QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::MSWindowsFixedSizeDialogHint);
         QCOMPARE(label("DataPL"), QString("Pile Length (in)"));
         QCOMPARE(label("DataNI"), QString("Number of Increments"));
         QCOMPARE(label("DataOD"), QString("Outer Diameter (in)"));
@@ -104,6 +110,9 @@ private Q_SLOTS:
         m_host->showNew<TdlgTitle>(titleFrame, *m_host->project);
         QCOMPARE(m_host->area.activeSubWindow(), m_frame);
         QCOMPARE(answerer.texts().size(), 3);
+        m_host->area.setActiveSubWindow(titleFrame);
+        QCOMPARE(m_host->area.activeSubWindow(), m_frame);
+        QCOMPARE(answerer.texts().size(), 4);
         QCOMPARE(m_window->focusWidget(), field("DataPL"));
 
         test::typeOver(field("DataPL"), "61*12");
