@@ -4,7 +4,6 @@
 
 #include "TDataWindow.h"
 
-class QFileDialog;
 class QLineEdit;
 class QPushButton;
 
