@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
+#include <QScopedValueRollback>
 
 #include "ChildWindow.h"
 #include "Messages.h"
@@ -24,9 +25,13 @@ QMdiSubWindow* ChildArea::AddChild(QWidget* widget)
     QMdiSubWindow* subWindow = addSubWindow(widget);
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
     subWindow->installEventFilter(this);
-    widget->show();
-    subWindow->show();
-    setActiveSubWindow(subWindow);
+    {
+        const QScopedValueRollback adding(m_adding, true);
+        widget->show();
+        subWindow->show();
+        setActiveSubWindow(subWindow);
+    }
+    m_refusedWhileAdding = false;
     return subWindow;
 }
 
@@ -37,8 +42,10 @@ void ChildArea::activationChanged(QMdiSubWindow* activated)
     ChildWindow* leaving = ChildOf(m_active);
     if (leaving && m_active->isVisible()) {
         bool stored = false;
-        RunGuarded(this, [&] { stored = leaving->FormDeactivate(); });
+        if (!m_refusedWhileAdding)
+            RunGuarded(this, [&] { stored = leaving->FormDeactivate(); });
         if (!stored) {
+            m_refusedWhileAdding = m_adding;
             // The refused entry stays as typed: going back must not refill the window.
             m_restoring = true;
             setActiveSubWindow(m_active);

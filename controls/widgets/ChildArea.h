@@ -41,6 +41,10 @@ private:
 
     QPointer<QMdiSubWindow> m_active;
     bool m_restoring = false;
+    // Showing and activating a new child makes several activation attempts; a child that
+    // refuses to store is asked once, so its refusal is shown once.
+    bool m_adding = false;
+    bool m_refusedWhileAdding = false;
 };
 
 }  // namespace quarlo

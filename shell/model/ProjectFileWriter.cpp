@@ -6,6 +6,7 @@
 #include "NumberFormat.h"
 #include "ProgramData.h"
 #include "ProjectFileFormat.h"
+#include "ProjectTitle.h"
 
 namespace quarlo {
 
@@ -32,16 +33,6 @@ private:
 
 std::string number(long double value) {
     return formatGeneral(value, 8);
-}
-
-// A title pasted with a line break would split the first record; the break becomes a blank.
-std::string singleLine(std::string title) {
-    for (char& c : title) {
-        if (c == '\r' || c == '\n') {
-            c = ' ';
-        }
-    }
-    return title;
 }
 
 template <class Table>
@@ -145,7 +136,7 @@ void writeFactors(LineWriter& out, const TProgramData& project) {
 std::string ProjectFileWriter::Text(const TProgramData& project) {
     const ProjectTables& tables = project.Tables();
     LineWriter out;
-    out.line(singleLine(project.Title));
+    out.line(TitleOnOneLine(project.Title));
     out.line(std::to_string(project.Increments) + " " + std::to_string(project.OutputDetail) + " " +
              std::to_string(project.Units()));
     out.line(std::to_string(project.CurvesGenerated ? kGeneratedCurves : kUserCurves) + " ");

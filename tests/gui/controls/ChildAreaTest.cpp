@@ -68,6 +68,20 @@ private Q_SLOTS:
         QVERIFY(!m_area->CommitActiveChild());
     }
 
+    void aNewChildAsksARefusingChildOnce()
+    {
+        m_second->refuse = true;
+        auto* third = new CountingChild;
+        m_area->AddChild(third);
+        QCOMPARE(m_second->deactivated, 1);
+        QCOMPARE(m_area->activeSubWindow(), m_secondWindow);
+        QCOMPARE(third->activated, 0);
+        m_second->refuse = false;
+        m_area->setActiveSubWindow(m_firstWindow);
+        QCOMPARE(m_second->deactivated, 2);
+        QCOMPARE(m_first->activated, 2);
+    }
+
     void aRefusingChildCannotBeClosed()
     {
         m_second->refuse = true;
