@@ -16,7 +16,11 @@
 #include "OptionCommands.h"
 #include "ProgramData.h"
 #include "ProgramTitles.h"
+#include "TDlgOptions.h"
 #include "TableWindows.h"
+#include "TdlgTitle.h"
+#include "TfrmMaterial.h"
+#include "TfrmQwFactors.h"
 #include "WindowCommands.h"
 
 namespace quarlo {
@@ -40,6 +44,7 @@ TMainForm::TMainForm(QWidget* parent)
     m_windows = new WindowCommands(*this, bar);
     m_help = new HelpCommands(*this, bar);
     buildToolBar();
+    installDataWindows();
 
     resize(675, 455);
     SetCaption();
@@ -79,6 +84,16 @@ void TMainForm::buildToolBar()
                          [&graphics] { graphics.mtzcurvesClick(); });
     m_toolBar->AddButton("SpeedButton10", QStringLiteral("View Load vs Settlement"), "plot-settlement",
                          [&graphics] { graphics.mAxialClick(); });
+}
+
+// The windows are made on the project current when their command is chosen: every child
+// closes before the project is replaced, so none outlives the project it edits.
+void TMainForm::installDataWindows()
+{
+    m_data->TitleWindow().SetFactory([this] { return new TdlgTitle(Project()); });
+    m_data->MaterialWindow().SetFactory([this] { return new TfrmMaterial(Project()); });
+    m_data->QwFactorsWindow().SetFactory([this] { return new TfrmQwFactors(Project()); });
+    m_options->TextEditorWindow().SetFactory([this] { return new TDlgOptions(EditorPath()); });
 }
 
 bool TMainForm::ReplaceProject(const std::function<std::unique_ptr<TProgramData>(ProjectTables&)>& make)

@@ -85,6 +85,7 @@ protected:
 
 private:
     void buildToolBar();
+    void installDataWindows();
     // The window may close: the active child stored its edits and no change is left unsaved.
     bool FormCloseQuery();
     // The window closes: every child window closes first.

@@ -6,6 +6,7 @@
 #include "MainFormFixture.h"
 #include "OptionCommands.h"
 #include "SingleChild.h"
+#include "TDataEdit.h"
 #include "WindowCommands.h"
 
 using namespace quarlo;
@@ -339,6 +340,50 @@ private Q_SLOTS:
         QApplication::processEvents();
         saveScreenshot(m_form.get());
         QCOMPARE(m_form->windowTitle(), QStringLiteral("QUARLO 2014.3.2 - Driven-pile-clay-english.qv3d"));
+    }
+
+    // The data windows open from their commands, on the current project, one of each.
+    void dataWindowsOpenFromTheirCommands_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("title") << "DataTitle" << "TdlgTitle" << "Project Title";
+        QTest::newRow("pile") << "material" << "TfrmMaterial" << "Pile Properties";
+        QTest::newRow("Q-w factors") << "QwFactorTable" << "TfrmQwFactors"
+                                     << "Enter Modifications Factors for Tip Resistance";
+        QTest::newRow("text editor") << "CompText" << "TDlgOptions" << "Control Options";
+    }
+
+    void dataWindowsOpenFromTheirCommands()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, window);
+        QFETCH(QString, caption);
+        ModalAnswerer answerer;
+        choose(*m_form, item);
+        choose(*m_form, item);
+        QCOMPARE(m_form->Area().subWindowList().size(), 1);
+        QWidget* opened = m_form->Area().activeSubWindow()->widget();
+        QCOMPARE(opened->objectName(), window);
+        QCOMPARE(opened->windowTitle(), caption);
+        QVERIFY(answerer.texts().isEmpty());
+    }
+
+    // Switching the unit system relabels and converts an open pile properties window at once.
+    void theUnitSwitchRefreshesAnOpenPileWindow()
+    {
+        ModalAnswerer answerer;
+        m_form->Project().PileLength = 720;
+        choose(*m_form, QStringLiteral("material"));
+        auto* length = m_form->findChild<TDataEdit*>(QStringLiteral("DataPL"));
+        QVERIFY(length);
+        QCOMPARE(length->EditLabel()->text(), QStringLiteral("Pile Length (in)"));
+        choose(*m_form, QStringLiteral("SIUnits1"));
+        QCOMPARE(length->EditLabel()->text(), QStringLiteral("Pile Length (m)"));
+        // 720 in / 39.37007874 in per m: the unit table's factor, shown with all its digits.
+        QVERIFY2(qAbs(length->text().toDouble() - 18.288) < 1e-9, qPrintable(length->text()));
+        QVERIFY(answerer.texts().isEmpty());
     }
 
 private:
