@@ -13,9 +13,6 @@ struct ProjectRun {
     RunOutcome outcome;
 };
 
-// What a status means, in a few words.
-std::string describeStatus(int status);
-
 // The runner's account of one finished project: its status line, where its outputs are
 // and its run notes.
 void printRun(std::ostream& out, const ProjectRun& run);
