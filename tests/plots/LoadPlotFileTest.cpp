@@ -252,6 +252,36 @@ TEST(BrokenPlotFile, WhatWasReadBeforeTheFaultStays)
     EXPECT_EQ(graphs.pltLoad.Units(), 2);
 }
 
+TEST(PlotFileHeadLoads, ReachedAndNotReachedRowsAsTheEngineWritesThem)
+{
+    PlotFileText text = testing::minimalHead();
+    text.counts(1, 1, 2).values({9.5, 72.5, 0.005}).values({50, 0.005, 0.005, 50});
+    text.line("       0.8000E+03      0.7188E-02      0.3750E-02      0.3061E+03");
+    text.line("       0.2000E+05" + std::string(48, '*'));
+    TWordReader words = TWordReader::FromText(text.str());
+    PlotData data;
+    ReadPlotData(words, data);
+    ASSERT_EQ(data.HeadLoads.size(), 2u);
+    EXPECT_TRUE(data.HeadLoads[0].Reached);
+    EXPECT_EQ(data.HeadLoads[0].Row.TipLoad, 306.1L);
+    EXPECT_FALSE(data.HeadLoads[1].Reached);
+    EXPECT_EQ(data.HeadLoads[1].Row.HeadLoad, 20000);
+    EXPECT_EQ(data.HeadLoadsProblem, "");
+}
+
+TEST(PlotFileHeadLoads, ADamagedEndKeepsTheRestOfTheFile)
+{
+    PlotFileText text = testing::minimalHead();
+    text.counts(1, 1, 2).values({9.5, 72.5, 0.005}).values({50, 0.005, 0.005, 50});
+    text.line("       0.8000E+03      0.7188E-02      x");
+    TWordReader words = TWordReader::FromText(text.str());
+    PlotData data;
+    ReadPlotData(words, data);
+    EXPECT_TRUE(data.Complete);
+    EXPECT_TRUE(data.HeadLoads.empty());
+    EXPECT_EQ(data.HeadLoadsProblem, "Error on Line 10 Item 3\rA floating point number was expected but not found.");
+}
+
 class LoadPlotFileOnDisk : public ::testing::Test {
 protected:
     quarlo::testing::TempDir dir;
