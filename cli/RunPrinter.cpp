@@ -17,6 +17,8 @@ void printRun(std::ostream& out, const ProjectRun& run) {
     // lines the run wrote to its notes file, read as the program reads that file.
     for (const RunNote& note : ParseRunNotes(run.outcome.results.notes))
         out << "  note: " << note.Text << '\n';
+    if (!run.summaryProblem.empty())
+        out << "  results summary: " << run.summaryProblem << '\n';
 }
 
 }  // namespace quarlo::cli
