@@ -74,6 +74,15 @@ AxisTicks ComputeTicks(long double min, long double max, int intervals)
     return ticks;
 }
 
+TickStep ComputeTickStep(const PlotRange& view, const PixelRect& plotRect, int h)
+{
+    const int nX = TickIntervals(plotRect.Width(), h);
+    const int nY = TickIntervals(plotRect.Height(), h);
+    if (nX == 0 || nY == 0)
+        return {};
+    return {ComputeTicks(view.XMin, view.XMax, nX), ComputeTicks(view.YMin, view.YMax, nY)};
+}
+
 namespace {
 
 // Every tick of the span whose pixel lies between `low` and `high`, filled in by `place`

@@ -29,6 +29,15 @@ int TickIntervals(int extent, int textHeight);
 // ticks (Drawn() false) when `intervals` is 0 or the range is empty.
 AxisTicks ComputeTicks(long double min, long double max, int intervals);
 
+// The tick spacing of both axes of a view drawn in `plotRect` with text height h. An axis
+// too short for one label interval (six text heights) leaves both axes without grid, ticks
+// and labels.
+struct TickStep {
+    AxisTicks X;
+    AxisTicks Y;
+};
+TickStep ComputeTickStep(const PlotRange& view, const PixelRect& plotRect, int h);
+
 // One tick as drawn: a short mark from the axis into the graph and, for a major tick, a
 // dotted grid line across the graph and its label.
 struct TickMark {

@@ -139,6 +139,23 @@ TEST(TickStepTest, NoRoomOrNoWidthMeansNoTicks)
     EXPECT_TRUE(ComputeTicks(0, 90, 1).Drawn());
 }
 
+// 900 x 600 pixels with h = 14: 10 intervals across (84 pixels each), 7 down.
+TEST(TickStepTest, BothAxesFromTheViewAndTheGraphsSize)
+{
+    const TickStep step = ComputeTickStep({0, 90, 0, 30}, {100, 50, 1000, 650}, 14);
+    EXPECT_EQ(step.X.Minor, 2);      // raw 9: major 10
+    EXPECT_EQ(step.X.Last, 45);
+    EXPECT_NEAR(static_cast<double>(step.Y.Minor), 0.4, 1e-15);  // raw 4.3: major 2
+    EXPECT_EQ(step.Y.Last, 75);
+}
+
+TEST(TickStepTest, AnAxisTooShortForALabelLeavesBothWithoutTicks)
+{
+    const TickStep step = ComputeTickStep({0, 90, 0, 30}, {100, 50, 1000, 120}, 14);
+    EXPECT_FALSE(step.X.Drawn());
+    EXPECT_FALSE(step.Y.Drawn());
+}
+
 TEST(TickMarksTest, XTicksAboveADepthGraph)
 {
     const PlotMapping mapping({0, 90, 0, 30}, {100, 50, 1000, 650}, true);
