@@ -41,7 +41,7 @@ std::array<TGraphPlot*, 10> GraphDefinitions::All()
             &pltUSkin, &pltTip, &pltTotal, &pltCombine, &PltExtraTZ};
 }
 
-std::array<TGraphPlot*, 4> GraphDefinitions::Shown()
+std::array<TGraphPlot*, 4> GraphDefinitions::ResultGraphs()
 {
     return {&pltLoad, &pltAxial, &pltTZcurves, &PltQW};
 }

@@ -30,7 +30,7 @@ public:
     // All ten, in the order above.
     std::array<TGraphPlot*, 10> All();
     // The four that the program fills and shows, in the order above.
-    std::array<TGraphPlot*, 4> Shown();
+    std::array<TGraphPlot*, 4> ResultGraphs();
 };
 
 }  // namespace quarlo

@@ -1,6 +1,8 @@
 #include "PlotFileReader.h"
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 #include "NumberFormat.h"
 
@@ -141,6 +143,8 @@ bool BlockReader::readHeadLoad(long double& load)
         load = m_words.ReadFloat();
         return true;
     } catch (const EInOutError&) {
+        if (m_words.WordIndex() == 0 || m_words.AtEnd())
+            throw;
         const std::string& word = m_words.Lines()[m_words.LineIndex()].Words[m_words.WordIndex() - 1];
         const std::size_t stars = word.find('*');
         const std::optional<long double> value =

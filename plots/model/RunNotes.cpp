@@ -1,5 +1,6 @@
 #include "RunNotes.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "NumberFormat.h"

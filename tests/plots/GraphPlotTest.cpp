@@ -149,6 +149,8 @@ TEST(GraphDefinitionsTest, TheFourShownGraphsCarryTheirCaptionsAndAxes)
     EXPECT_EQ(graphs.PltQW.Caption, "Tip Resistance Curve");
     EXPECT_EQ(graphs.PltQW.XAxisTitle(), "Q (lbs)");
     EXPECT_EQ(graphs.PltQW.YAxisTitle(), "w (in)");
+    EXPECT_EQ(graphs.ResultGraphs(), (std::array<TGraphPlot*, 4>{&graphs.pltLoad, &graphs.pltAxial,
+                                                                  &graphs.pltTZcurves, &graphs.PltQW}));
     for (TGraphPlot* plot : graphs.All()) {
         EXPECT_EQ(plot->CurveName, "Curve #");
         EXPECT_TRUE(plot->ShowLegend);
