@@ -28,7 +28,7 @@ std::vector<ProjectRun> runAll(const std::vector<std::string>& projects, const s
     std::set<std::string> reports;
     std::vector<std::size_t> parallel, later;
     for (const std::string& project : projects) {
-        runs.push_back(ProjectRun{filesFor(project, version), {}});
+        runs.push_back(ProjectRun{filesFor(project, version), {}, std::nullopt, {}});
         (reports.insert(runs.back().files.report).second ? parallel : later).push_back(runs.size() - 1);
     }
     // Each worker takes the next project; runs share nothing but this counter.

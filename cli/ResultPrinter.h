@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ResultsSummary.h"
 #include "RunPrinter.h"
 #include "RunResults.h"
 
@@ -16,6 +17,13 @@ enum class ResultFormat {
     Json,   // one array of projects, for a script
 };
 
+// The unit words of a run's results: "lb" and "in" for an English run, "kN" and "m" for SI.
+struct ResultUnits {
+    const char* force;
+    const char* length;
+};
+ResultUnits resultUnits(int engineUnits);
+
 // Reads "text", "csv" or "json"; false for anything else.
 bool parseResultFormat(const std::string& text, ResultFormat& format);
 
@@ -26,9 +34,12 @@ struct ProjectResults {
     std::string project;
     int status = 0;
     const RunResults* results = nullptr;
+    const ResultsSummary* summary = nullptr;   // null when the run has none
 };
 
-// All runs as CSV (header first) or as a JSON array, load distribution included.
+// All runs as CSV (header first) or as a JSON array, load distribution included; the rows
+// of a run with a results summary carry its shaft load, tip share and, with down-drag, the
+// neutral plane (docs/file-formats.md).
 void printResultsCsv(std::ostream& out, const std::vector<ProjectResults>& runs);
 void printResultsJson(std::ostream& out, const std::vector<ProjectResults>& runs);
 

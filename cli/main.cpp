@@ -2,6 +2,7 @@
 #include "CheckCommand.h"
 #include "ConvertCommand.h"
 #include "ResultPrinter.h"
+#include "RunSummaries.h"
 
 #include <charconv>
 #include <iostream>
@@ -96,13 +97,16 @@ int parseArguments(int argc, char** argv, Options& options) {
 // standard error when the results go to standard output as csv or json.
 int runProjects(const Options& options) {
     bool allCompleted = true;
-    const std::vector<quarlo::cli::ProjectRun> runs =
-        quarlo::cli::runAll(options.projects, QUARLO_VERSION, options.jobs);
+    std::vector<quarlo::cli::ProjectRun> runs = quarlo::cli::runAll(options.projects, QUARLO_VERSION, options.jobs);
+    quarlo::cli::summarizeRuns(runs);
     const bool text = options.format == quarlo::cli::ResultFormat::Text;
     for (const quarlo::cli::ProjectRun& run : runs) {
         quarlo::cli::printRun(text ? std::cout : std::cerr, run);
-        if (text)
+        if (text) {
             quarlo::cli::printResultTables(std::cout, run.outcome.results);
+            if (run.summary)
+                quarlo::cli::printDownDragLines(std::cout, *run.summary);
+        }
         allCompleted = allCompleted && run.outcome.status == 0;
     }
     if (!text)

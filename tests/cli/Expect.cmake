@@ -16,3 +16,13 @@ function(expect_text stream text what)
         endif()
     endif()
 endfunction()
+
+# Fails the test if `stream` holds `text` (nothing to check when `text` is empty).
+function(expect_no_text stream text what)
+    if(text)
+        string(FIND "${stream}" "${text}" found)
+        if(NOT found EQUAL -1)
+            message(FATAL_ERROR "${what} holds: ${text}")
+        endif()
+    endif()
+endfunction()

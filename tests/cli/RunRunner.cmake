@@ -1,6 +1,6 @@
 # Runs quarlo-run on copies of the given projects in WORK_DIR and checks its exit code
 # and, when EXPECT_OUTPUT or EXPECT_ERROR is set, that its standard output or standard
-# error holds that text.
+# error holds that text; when EXPECT_NO_OUTPUT is set, that standard output does not.
 include(${CMAKE_CURRENT_LIST_DIR}/Expect.cmake)
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
@@ -19,3 +19,4 @@ message("${out}${err}")
 expect_exit(${exit_code} ${EXPECTED_EXIT})
 expect_text("${out}" "${EXPECT_OUTPUT}" "output")
 expect_text("${err}" "${EXPECT_ERROR}" "standard error")
+expect_no_text("${out}" "${EXPECT_NO_OUTPUT}" "output")

@@ -1,0 +1,87 @@
+#include "PlotLegend.h"
+
+#include <algorithm>
+
+namespace quarlo {
+
+namespace {
+
+// The share `part` / `whole` of `length`, 0 for a window of no size.
+int scaled(int part, int length, int whole)
+{
+    return whole == 0 ? 0 : static_cast<int>(static_cast<long long>(part) * length / whole);
+}
+
+}  // namespace
+
+LegendFont LegendFontFor(int sizeFont, int legendFont)
+{
+    const int points = sizeFont * legendFont / 10;
+    return {points, points * 3 / 2};
+}
+
+int LegendWidth(const std::vector<LegendEntry>& entries, int width,
+                const std::function<int(const std::string&)>& textWidth, int extra)
+{
+    for (const LegendEntry& entry : entries)
+        width = std::max(width, textWidth(entry.Text + " *") + extra);
+    return width;
+}
+
+int LegendHeight(const std::vector<LegendEntry>& entries, int itemHeight)
+{
+    return static_cast<int>(entries.size()) * itemHeight + 3;
+}
+
+PixelRect LegendAtCorner(const PixelRect& plotRect, PixelSize legend)
+{
+    return {plotRect.Right - legend.Width, plotRect.Bottom - legend.Height, plotRect.Right, plotRect.Bottom};
+}
+
+PixelRect KeepInside(const PixelRect& legend, PixelSize client)
+{
+    PixelRect moved = legend;
+    const auto shift = [&moved](int dx, int dy) {
+        moved = {moved.Left + dx, moved.Top + dy, moved.Right + dx, moved.Bottom + dy};
+    };
+    if (moved.Right > client.Width)
+        shift(client.Width - moved.Right, 0);
+    if (moved.Left < 0)
+        shift(-moved.Left, 0);
+    if (moved.Bottom > client.Height)
+        shift(0, client.Height - moved.Bottom);
+    if (moved.Top < 0)
+        shift(0, -moved.Top);
+    return moved;
+}
+
+PixelRect DragLegend(const PixelRect& legend, PixelPoint pointer, PixelPoint grab, PixelSize client)
+{
+    const int left = pointer.X - grab.X;
+    const int top = pointer.Y - grab.Y;
+    return KeepInside({left, top, left + legend.Width(), top + legend.Height()}, client);
+}
+
+LegendBox PlaceLegendBox(const std::vector<LegendEntry>& entries, const PixelRect& full, PixelPoint legendOnScreen,
+                         PixelSize window, Resolution ppi, const PlotTextMetrics& metrics)
+{
+    LegendBox box;
+    const int left = full.Left + scaled(legendOnScreen.X, full.Width(), window.Width);
+    const int top = full.Top + scaled(legendOnScreen.Y, full.Height(), window.Height);
+    const int lineHeight = ppi.Y / 32 + metrics.LabelHeight;
+    int textWidth = 0;
+    PixelPoint at{left + ppi.X / 16, top + ppi.Y / 32};
+    for (const LegendEntry& entry : entries) {
+        if (!entry.Shown)
+            continue;
+        textWidth = std::max(textWidth, metrics.LabelWidth(entry.Text));
+        box.Items.push_back({entry.CurveIndex, entry.ColorSlot, entry.Text,
+                             {at.X, at.Y + metrics.LabelHeight / 2}, {at.X + ppi.X / 16, at.Y}});
+        at.Y += lineHeight;
+    }
+    const int items = static_cast<int>(box.Items.size());
+    box.Box = {left, top, left + textWidth + 3 * ppi.X / 16, top + lineHeight * items + ppi.Y / 32};
+    return box;
+}
+
+}  // namespace quarlo

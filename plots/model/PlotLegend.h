@@ -1,0 +1,67 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "PlotCurves.h"
+#include "PlotGeometry.h"
+#include "PlotTextMetrics.h"
+
+namespace quarlo {
+
+// The on-screen legend before it is fitted to its items, and its item height as the
+// window opens.
+constexpr int kLegendDesignWidth = 21;
+constexpr int kLegendItemHeight = 16;
+
+// The legend's font after a Font Size choice of `sizeFont` tenths: its point size (from
+// the plot's LegendFont) and the item height that goes with it.
+struct LegendFont {
+    int PointSize = 0;
+    int ItemHeight = 0;
+};
+LegendFont LegendFontFor(int sizeFont, int legendFont);
+
+// The legend's width: `width`, widened where an item's line (its text and " *") plus
+// `extra` pixels is wider. The window passes a quarter inch when it opens or changes the
+// font size, an eighth when it draws the items.
+int LegendWidth(const std::vector<LegendEntry>& entries, int width,
+                const std::function<int(const std::string&)>& textWidth, int extra);
+
+// The legend's height: its items plus 3 pixels of border.
+int LegendHeight(const std::vector<LegendEntry>& entries, int itemHeight);
+
+// The legend with its bottom right corner on that of the graph, where the window puts it
+// when it opens and after a Font Size change.
+PixelRect LegendAtCorner(const PixelRect& plotRect, PixelSize legend);
+
+// The legend pushed back inside a client area of `client` pixels: right edge, then left,
+// bottom, then top, so a legend larger than the area keeps its top left corner visible.
+PixelRect KeepInside(const PixelRect& legend, PixelSize client);
+
+// The legend while the user drags it: its grab point (inside the legend) stays under the
+// pointer, within the client area.
+PixelRect DragLegend(const PixelRect& legend, PixelPoint pointer, PixelPoint grab, PixelSize client);
+
+// The legend as a framed box on paper and in images, where the window's legend control
+// does not appear. It lists the shown curves only, each with its marker and in its colour,
+// and stands where the on-screen legend stands (`legendOnScreen`, its top left corner in the
+// window), scaled from the window's outer size `window` to the drawing area `full`.
+struct LegendBoxItem {
+    int CurveIndex = 0;    // also the marker index: the box shows the marker the curve has
+    int ColorSlot = 0;
+    std::string Text;
+    PixelPoint MarkerAt;
+    PixelPoint TextAt;
+};
+
+struct LegendBox {
+    PixelRect Box;
+    std::vector<LegendBoxItem> Items;
+};
+
+LegendBox PlaceLegendBox(const std::vector<LegendEntry>& entries, const PixelRect& full, PixelPoint legendOnScreen,
+                         PixelSize window, Resolution ppi, const PlotTextMetrics& metrics);
+
+}  // namespace quarlo
