@@ -27,12 +27,6 @@ constexpr QSize kViewSize(80, 21);
 constexpr QSize kReadSize(110, 21);
 constexpr QSize kPasteSize(177, 21);
 
-PixelSize partSize(const QWidget* widget, QSize nominal)
-{
-    const QSize size = nominal.expandedTo(widget->sizeHint());
-    return {size.width(), size.height()};
-}
-
 void place(QWidget* widget, const PixelRect& rect, bool shown)
 {
     widget->setVisible(shown);
@@ -85,15 +79,15 @@ void TTableChartForm::AddParts(TableFormParts& parts) const
     parts.chartShown = ChartShown();
     parts.chart = {kChartSize.width(), kChartSize.height()};
     parts.okCancelShown = okCancelShown();
-    parts.ok = partSize(m_ok, kOkSize);
-    parts.cancel = partSize(m_cancel, kOkSize);
+    parts.ok = PartSize(m_ok, kOkSize);
+    parts.cancel = PartSize(m_cancel, kOkSize);
     parts.importShown = importShown();
-    parts.fileLabel = partSize(m_fileLabel, QSize());
-    parts.fileEdit = partSize(m_fileName, kFileNameSize);
-    parts.browse = partSize(m_browse, kBrowseSize);
-    parts.view = partSize(m_view, kViewSize);
-    parts.read = partSize(m_read, kReadSize);
-    parts.paste = partSize(m_paste, kPasteSize);
+    parts.fileLabel = PartSize(m_fileLabel, QSize());
+    parts.fileEdit = PartSize(m_fileName, kFileNameSize);
+    parts.browse = PartSize(m_browse, kBrowseSize);
+    parts.view = PartSize(m_view, kViewSize);
+    parts.read = PartSize(m_read, kReadSize);
+    parts.paste = PartSize(m_paste, kPasteSize);
 }
 
 void TTableChartForm::PlaceParts(const TableFormGeometry& g)

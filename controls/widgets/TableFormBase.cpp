@@ -16,9 +16,27 @@
 #include "Messages.h"
 #include "TableGrid.h"
 #include "TableGridModel.h"
+#include "TableFormHost.h"
 #include "TableWindowLink.h"
 
 namespace quarlo {
+
+namespace {
+
+QRect toQRect(const PixelRect& rect)
+{
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+PixelSize toPixels(QSize size)
+{
+    return {size.width(), size.height()};
+}
+
+// Nominal size of the row buttons at 96 pixels per inch.
+constexpr QSize kRowButtonSize(81, 21);
+
+}  // namespace
 
 TableFormBase::TableFormBase(std::unique_ptr<GridTableAccess> access, QWidget* parent)
     : QWidget(parent), m_access(std::move(access))
@@ -44,11 +62,19 @@ TableFormBase::TableFormBase(std::unique_ptr<GridTableAccess> access, QWidget* p
     connect(m_delete, &QPushButton::clicked, this, &TableFormBase::DelRowClick);
     connect(m_controls, &GridControls::ItemChosen, this, &TableFormBase::chooseItem);
     connect(m_controls, &GridControls::ButtonPressed, this, &TableFormBase::pressButton);
+    m_host = new TableFormHost(this, [this](QSize size, bool widthDragged, bool heightDragged) {
+        SnapTo(size, widthDragged, heightDragged);
+    });
     connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { layout(); });
     connect(m_grid, &TableGrid::EntryStored, this, [this] {
         if (ChartShown())
             RedrawChart();
     });
+}
+
+PixelSize TableFormBase::PartSize(const QWidget* part, QSize nominal)
+{
+    return toPixels(nominal.expandedTo(part->sizeHint()));
 }
 
 QPushButton* TableFormBase::MakeButton(const QString& caption, const QString& name)
@@ -335,43 +361,16 @@ void TableFormBase::Detach()
     m_controls->Clear();
     // The host (a child window, a modal window) goes on closing; an embedded window closes
     // itself.
-    if (m_host && m_host != this) {
-        m_host->close();
+    QWidget* host = m_host->Host();
+    if (host && host != this) {
+        host->close();
     } else {
         close();
         deleteLater();
     }
 }
 
-}  // namespace quarlo
 
-namespace quarlo {
-
-namespace {
-
-QRect toQRect(const PixelRect& rect)
-{
-    return {rect.left, rect.top, rect.width, rect.height};
-}
-
-PixelSize toPixels(QSize size)
-{
-    return {size.width(), size.height()};
-}
-
-// A button's size: its nominal size, or larger when its caption needs more in this font.
-PixelSize buttonSize(const QWidget* button, int width, int height)
-{
-    return toPixels(QSize(width, height).expandedTo(button->sizeHint()));
-}
-
-// Nominal sizes of the row buttons at 96 pixels per inch.
-constexpr int kRowButtonWidth = 81;
-constexpr int kButtonHeight = 21;
-// A top-level window is snapped once the user stopped dragging its frame.
-constexpr int kSnapDelayMs = 250;
-
-}  // namespace
 
 void TableFormBase::AddParts(TableFormParts&) const {}
 
@@ -383,9 +382,9 @@ TableFormParts TableFormBase::parts(PixelSize grid) const
     parts.margin = logicalDpiX() / 20;
     parts.grid = grid;
     parts.rowButtonsShown = !m_add->isHidden();
-    parts.add = buttonSize(m_add, kRowButtonWidth, kButtonHeight);
-    parts.insert = buttonSize(m_insert, kRowButtonWidth, kButtonHeight);
-    parts.remove = buttonSize(m_delete, kRowButtonWidth, kButtonHeight);
+    parts.add = PartSize(m_add, kRowButtonSize);
+    parts.insert = PartSize(m_insert, kRowButtonSize);
+    parts.remove = PartSize(m_delete, kRowButtonSize);
     parts.commentsShown = !m_comments->text().isEmpty();
     parts.comments = toPixels(m_comments->sizeHint());
     if (!m_helpImage->isHidden())
@@ -426,7 +425,7 @@ void TableFormBase::layout()
     PlaceParts(g);
     m_client = QSize(g.client.width, g.client.height);
     updateGeometry();
-    fitHost();
+    m_host->Fit(m_client);
     m_layingOut = false;
     m_access->RaiseResize();
 }
@@ -436,41 +435,15 @@ QSize TableFormBase::sizeHint() const
     return m_client.isValid() ? m_client : QWidget::sizeHint();
 }
 
-QSize TableFormBase::hostFrame() const
-{
-    if (!m_host || m_host == this)
-        return {0, 0};
-    if (m_host->layout())
-        m_host->layout()->activate();
-    return m_host->size() - size();
-}
-
-void TableFormBase::fitHost()
-{
-    m_applyingSize = true;
-    if (!m_host || m_host == this) {
-        resize(m_client);
-    } else if (!m_host->isMaximized() && !m_host->isMinimized()) {
-        m_host->resize(m_client + hostFrame());
-        resize(m_client);
-    }
-    m_applyingSize = false;
-}
-
 void TableFormBase::SetHost(QWidget* host)
 {
-    m_host = host;
-    if (host && host != this) {
-        host->installEventFilter(this);
-        if (host->isWindow()) {
-            m_snapTimer = new QTimer(this);
-            m_snapTimer->setSingleShot(true);
-            m_snapTimer->setInterval(kSnapDelayMs);
-            connect(m_snapTimer, &QTimer::timeout, this,
-                    [this] { RunGuarded(this, [this] { SnapTo(m_host->size()); }); });
-        }
-    }
-    fitHost();
+    m_host->SetHost(host);
+    m_host->Fit(m_client);
+}
+
+QWidget* TableFormBase::Host() const
+{
+    return m_host->Host();
 }
 
 void TableFormBase::SnapTo(QSize draggedHostSize, bool widthDragged, bool heightDragged)
@@ -480,7 +453,7 @@ void TableFormBase::SnapTo(QSize draggedHostSize, bool widthDragged, bool height
     const GridMetrics metrics = m_grid->Metrics();
     const GridWindow current = gridWindow();
     const PixelSize gridNow = GridSize(metrics, current, m_access->RowCount());
-    const QSize frame = hostFrame();
+    const QSize frame = m_host->Frame();
     const TableFormParts now = parts(gridNow);
     SnapRequest request;
     request.grid = metrics;
@@ -503,43 +476,8 @@ void TableFormBase::SnapTo(QSize draggedHostSize, bool widthDragged, bool height
 void TableFormBase::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (m_applyingSize || m_layingOut || !m_access || size() == m_client || m_hostDragged)
-        return;
-    if (!m_host || m_host == this || m_host->isMaximized() || m_host->isMinimized())
-        return;
-    if (m_snapTimer) {
-        m_snapTimer->start();
-        return;
-    }
-    RunGuarded(this, [this] { SnapTo(m_host->size()); });
-}
-
-// The user let go of the frame of the child window: it snaps to whole rows and columns, and
-// the edge not dragged stays where it is.
-void TableFormBase::hostDragEnded()
-{
-    const QRect dragged = m_host->geometry();
-    if (dragged.size() == m_dragStart.size())
-        return;
-    SnapTo(dragged.size(), dragged.width() != m_dragStart.width(), dragged.height() != m_dragStart.height());
-    const QRect snapped = m_host->geometry();
-    const int left = dragged.left() != m_dragStart.left() ? dragged.right() + 1 - snapped.width() : snapped.left();
-    const int top = dragged.top() != m_dragStart.top() ? dragged.bottom() + 1 - snapped.height() : snapped.top();
-    m_host->move(left, top);
-}
-
-bool TableFormBase::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_host && !m_host->isWindow()) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            m_hostDragged = true;
-            m_dragStart = m_host->geometry();
-        } else if (event->type() == QEvent::MouseButtonRelease && m_hostDragged) {
-            m_hostDragged = false;
-            RunGuarded(this, [this] { hostDragEnded(); });
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    if (!m_layingOut && m_access)
+        m_host->FormResized(size(), m_client);
 }
 
 }  // namespace quarlo

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QPointer>
-#include <QRect>
 #include <QWidget>
 
 #include <functional>
@@ -11,7 +9,6 @@
 #include "TableFormLayout.h"
 
 class QLabel;
-class QTimer;
 class QPushButton;
 
 namespace quarlo {
@@ -19,6 +16,7 @@ namespace quarlo {
 class GridControls;
 class GridTableAccess;
 class TableGrid;
+class TableFormHost;
 class TableGridModel;
 class TableWindow;
 class TableWindowLink;
@@ -54,7 +52,7 @@ public:
     void Open(TableWindowLink* link);
     void Detach();
     void SetHost(QWidget* host);
-    QWidget* Host() const { return m_host; }
+    QWidget* Host() const;
 
     QSize sizeHint() const override;
 
@@ -71,6 +69,8 @@ protected:
     // stores that entry first and stops when it is refused, instead of a focus change
     // showing the refusal in the middle of the click.
     QPushButton* MakeButton(const QString& caption, const QString& name);
+    // The size a part gets: its nominal size, or more when its text needs more in this font.
+    static PixelSize PartSize(const QWidget* part, QSize nominal);
     // Runs a command of the window: the current cell is stored first (a refused entry stops
     // the command), the table's notifications wait until the command is done and the window
     // is then read afresh, and any failure is shown in a message box.
@@ -88,7 +88,6 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void installHooks();
@@ -102,9 +101,6 @@ private:
     GridMetrics gridMetrics() const;
     GridWindow gridWindow() const;
     void applyGridWindow(const GridWindow& window);
-    void fitHost();
-    QSize hostFrame() const;
-    void hostDragEnded();
     int currentDataRow() const;
     void unlinkFromTable();
     void chooseItem(int column, int control, int itemIndex);
@@ -112,7 +108,7 @@ private:
 
     std::unique_ptr<GridTableAccess> m_access;
     TableWindowLink* m_link = nullptr;
-    QPointer<QWidget> m_host;
+    TableFormHost* m_host;
     TableGridModel* m_model;
     TableGrid* m_grid;
     GridControls* m_controls;
@@ -125,15 +121,11 @@ private:
     int m_visibleColumns = 0;
     QSize m_client;
     bool m_suspended = false;
-    bool m_applyingSize = false;
     bool m_layingOut = false;
     bool m_chartPending = false;
-    bool m_hostDragged = false;
-    QRect m_dragStart;
     // Where a snap scrolled the grid, applied by the next layout; -1 keeps the scroll bars.
     int m_snapFirstRow = -1;
     int m_snapFirstColumn = -1;
-    QTimer* m_snapTimer = nullptr;
 };
 
 }  // namespace quarlo

@@ -209,6 +209,14 @@ void TableGrid::OpenEditor()
         edit(current);
 }
 
+void TableGrid::TakeFocus()
+{
+    if (m_editor)
+        m_editor->setFocus(Qt::OtherFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
+}
+
 void TableGrid::moveOnEnter()
 {
     const QModelIndex current = currentIndex();

@@ -35,6 +35,8 @@ public:
     bool MoveTo(int row, int column);
     // Opens the editor on the current cell when it takes typed entries.
     void OpenEditor();
+    // Gives the keyboard to the editor of the current cell (or the grid without one).
+    void TakeFocus();
     // The editor of the current cell; none while no text cell is current.
     QLineEdit* Editor() const { return m_editor; }
 

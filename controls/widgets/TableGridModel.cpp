@@ -108,9 +108,11 @@ Qt::ItemFlags TableGridModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
+    // The cursor never stands in a list or button cell: the keys pass over it and its control
+    // takes the clicks.
     if (IsTextCell(index))
         return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
-    return Qt::ItemIsEnabled;
+    return Qt::NoItemFlags;
 }
 
 bool TableGridModel::StoreEntry(const QModelIndex& index, const QString& text)

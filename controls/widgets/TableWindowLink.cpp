@@ -9,6 +9,7 @@
 
 #include "ChildArea.h"
 #include "TableFormBase.h"
+#include "TableGrid.h"
 
 namespace quarlo {
 
@@ -106,6 +107,7 @@ void TableWindowLink::showInArea()
         subWindow->show();
     }
     m_form->SetHost(subWindow);
+    m_form->Grid()->TakeFocus();
 }
 
 // Runs until the window closes; the link may be gone by then, so nothing of it is used
@@ -117,6 +119,7 @@ void TableWindowLink::showModal()
         parent = m_area ? m_area->window() : QApplication::activeWindow();
     QPointer<ModalTableHost> host = new ModalTableHost(parent, m_form);
     m_form->SetHost(host);
+    m_form->Grid()->TakeFocus();
     host->exec();
 }
 

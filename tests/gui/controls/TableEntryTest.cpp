@@ -91,6 +91,22 @@ private Q_SLOTS:
         QVERIFY(form->Grid()->Editor());
     }
 
+    void anOpenedWindowTakesTheKeyboardInItsFirstCell()
+    {
+        TableFormBase* form = m_fixture.Show(m_fixture.tables.TblAE2());
+        QCOMPARE(QApplication::focusWidget(), form->Grid()->Editor());
+        QCOMPARE(form->Grid()->currentIndex(), form->Grid()->model()->index(0, 0));
+    }
+
+    void tabPassesOverListAndButtonCells()
+    {
+        TableFormBase* form = m_fixture.Show(m_fixture.tables.D2());
+        QCOMPARE(form->Grid()->currentIndex().column(), 1);
+        QTest::keyClick(form->Grid()->Editor(), Qt::Key_Tab);
+        QCOMPARE(form->Grid()->currentIndex(), form->Grid()->model()->index(1, 1));
+        QVERIFY(form->Grid()->Editor());
+    }
+
     void movingWithoutTypingMarksNothing()
     {
         TableFormBase* form = m_fixture.Show(m_fixture.tables.TblAE2());

@@ -62,7 +62,7 @@ private Q_SLOTS:
         QCOMPARE(columnTexts(m_curve, 0), (QStringList{"0", "150", "320"}));
         QCOMPARE(columnTexts(m_curve, 1), (QStringList{"0", "0.25", "1.5"}));
         QVERIFY(m_fixture.tables.IsModified());
-        screenshot(m_curve);
+        saveScreenshot(m_curve->Host(), QStringLiteral("TblQwcurve2-imported"));
     }
 
     void linesBeyondTheMostRowsAreLeftOut()
@@ -117,11 +117,14 @@ private Q_SLOTS:
     void browseNamesTheChosenFile()
     {
         const QString path = writeFile("chosen.txt", "1 2\n");
+        // The dialog opens in the folder of the name already given, here the test's own.
+        fileNameEdit(m_curve)->setText(m_dir.filePath(QStringLiteral("none.txt")));
         ModalAnswerer answerer;
         answerer.onDialog = [&](QDialog* dialog) {
             auto* files = qobject_cast<QFileDialog*>(dialog);
             QVERIFY(files);
             QCOMPARE(files->objectName(), QStringLiteral("OpenDialog"));
+            QCOMPARE(files->directory().absolutePath(), QDir(m_dir.path()).absolutePath());
             files->selectFile(path);
             static_cast<QDialog*>(files)->accept();
         };
