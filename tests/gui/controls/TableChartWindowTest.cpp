@@ -99,6 +99,24 @@ private Q_SLOTS:
         QCOMPARE(stiffness->Chart()->BottomAxis()->titleText(), QStringLiteral("Depth (starting from pile top) (in)"));
     }
 
+    void aTableWithAFormParentShowsItsWindowInsideIt()
+    {
+        QWidget page;
+        page.resize(600, 500);
+        page.show();
+        TGridTableChart& stiffness = m_fixture.tables.TblAE2();
+        stiffness.SetFormParent(&page);
+        TableFormBase* form = m_fixture.Show(stiffness);
+        stiffness.SetFormParent(nullptr);
+        QCOMPARE(form->parentWidget(), &page);
+        QCOMPARE(form->pos(), QPoint(0, 0));
+        QCOMPARE(form->size(), form->sizeHint());
+        QVERIFY(m_fixture.area->subWindowList().isEmpty());
+        stiffness.CloseForms();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(page.findChildren<TableFormBase*>().isEmpty());
+    }
+
     void thePlainTipMovementWindowHasNoChart()
     {
         TableFormBase* movements = m_fixture.Show(m_fixture.tables.TblTipMove());
