@@ -92,6 +92,7 @@ std::unique_ptr<BasicGridTable<V>> BasicGridTable<V>::Clone(BasicGridTable* owne
         ~Done() { sources.pop_back(); }
     } done{sources};
     auto table = std::make_unique<BasicGridTable>(owner);
+    table->m_name = source.m_name;
     table->m_caption = source.m_caption;
     table->m_comments = source.m_comments;
     table->m_topLeft = source.m_topLeft;

@@ -63,6 +63,10 @@ public:
     static BasicGridTable* AtRegistryPosition(int position);
     static int RegistryPosition(const BasicGridTable* table);
 
+    // The component name the program knows the table by ("D2", "TblAE2"); its window carries
+    // it as object name. Clones keep their template's name.
+    const std::string& Name() const { return m_name; }
+    void SetName(std::string value) { m_name = std::move(value); }
     int Identifier() const { return m_identifier; }
     // A table already holding `value` gets this table's identifier: identifiers swap.
     void SetIdentifier(int value);
@@ -166,6 +170,7 @@ private:
     int groupFirstRow(int row) const;
 
     BasicGridTable* m_owner;
+    std::string m_name;
     int m_identifier;
     std::string m_caption;
     std::string m_comments;

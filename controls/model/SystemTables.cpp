@@ -22,6 +22,7 @@ const char* const kLayerComments =
     "Linear interpretation will be used for any depth between the top and the bottom.";
 
 struct TableSpec {
+    const char* name;
     int identifier;
     const char* caption;
     int minRows;
@@ -31,6 +32,7 @@ struct TableSpec {
 template <class V>
 std::unique_ptr<BasicGridTable<V>> makeTable(const TableSpec& spec) {
     auto table = std::make_unique<BasicGridTable<V>>();
+    table->SetName(spec.name);
     table->SetIdentifier(spec.identifier);
     table->SetCaption(spec.caption);
     table->SetMinRows(spec.minRows);
@@ -95,50 +97,50 @@ std::unique_ptr<TGridTableChart> layerDataTable(const TableSpec& spec, std::vect
 }  // namespace
 
 SystemTables::SystemTables() {
-    m_d2 = makeTable<ChartVariant>({0, "Soil Layers", 1, 30});
+    m_d2 = makeTable<ChartVariant>({"D2", 0, "Soil Layers", 1, 30});
     // A clay layer has no friction angle and blow count, a sand layer no shear strength and e50.
-    m_dataClay = layerDataTable({kClayTemplate, "Clay Layer Data", 2, 2}, {3, 4});
-    m_dataSand = layerDataTable({kSandTemplate, "Sand Layer Data", 2, 2}, {1, 2});
+    m_dataClay = layerDataTable({"tblDataClay2", kClayTemplate, "Clay Layer Data", 2, 2}, {3, 4});
+    m_dataSand = layerDataTable({"tblDataSand2", kSandTemplate, "Sand Layer Data", 2, 2}, {1, 2});
     addSoilType(*m_d2);
     addFloat(*m_d2, {"Bottom of Layer"}, "L");
     addSubTables(*m_d2, "Layer Data", {kClayTemplate, kSandTemplate, kClayTemplate, kSandTemplate,
                                        kClayTemplate, kSandTemplate});
 
-    m_tzDepth = makeTable<ChartVariant>({3, "Depths for User-Defined t-z Curves", 2, 100});
+    m_tzDepth = makeTable<ChartVariant>({"TblTZDepth2", 3, "Depths for User-Defined t-z Curves", 2, 100});
     addFloat(*m_tzDepth, {"Depth below ground surface, "}, "L");
     addSubTables(*m_tzDepth, "t-z Data  (click each button for data entry)  ", {kTzCurveTemplate});
 
-    m_tzCurves = makeTable<ChartVariant>({kTzCurveTemplate, "t-z curve", 2, 100});
+    m_tzCurves = makeTable<ChartVariant>({"TblTZCurves2", kTzCurveTemplate, "t-z curve", 2, 100});
     addFloat(*m_tzCurves, {"Load Transfer (t),"}, "F/L^2");
     addFloat(*m_tzCurves, {"Pile Movement (z),"}, "L");
     chartWithImport(*m_tzCurves, 1, 0);
 
-    m_qwCurve = makeTable<ChartVariant>({5, "Tip Load vs. Tip Movement", 2, 50});
+    m_qwCurve = makeTable<ChartVariant>({"TblQwcurve2", 5, "Tip Load vs. Tip Movement", 2, 50});
     addFloat(*m_qwCurve, {"Total Tip Load (Q),"}, "F");
     addFloat(*m_qwCurve, {"Tip Movement (w),"}, "L");
     chartWithImport(*m_qwCurve, 1, 0);
 
-    m_settlement = makeTable<ChartVariant>({6, "Soil Settlement Profile", 2, 100});
+    m_settlement = makeTable<ChartVariant>({"TblSettlement2", 6, "Soil Settlement Profile", 2, 100});
     addFloat(*m_settlement, {"Depth,"}, "L");
     addFloat(*m_settlement, {"Settlement,"}, "L");
     chartWithImport(*m_settlement, 0, 1);
 
     // Three data columns: the window draws the z-multipliers as a second series.
-    m_tzFactors = makeTable<ChartVariant>({7, "Modification Factors on t-z Curves", 2, 50});
+    m_tzFactors = makeTable<ChartVariant>({"TblTZFactors2", 7, "Modification Factors on t-z Curves", 2, 50});
     addFloat(*m_tzFactors, {"Depth"}, "L");
     addFloat(*m_tzFactors, {"t-Multiplier"}, "");
     addFloat(*m_tzFactors, {"z-Multiplier"}, "");
     chartWithImport(*m_tzFactors, 0, 1);
 
-    m_ae = makeTable<ChartVariant>({8, "Axial Stiffness (AE) of Pile Sections", 2, 50});
+    m_ae = makeTable<ChartVariant>({"TblAE2", 8, "Axial Stiffness (AE) of Pile Sections", 2, 50});
     addFloat(*m_ae, {"Depth (starting from pile top)"}, "L");
     addFloat(*m_ae, {"Axial Stiffness  AE,"}, "F");
     chartWithImport(*m_ae, 0, 1);
 
-    m_tipMove = makeTable<PlainVariant>({179, "Tip Movements", 2, 100});
+    m_tipMove = makeTable<PlainVariant>({"TblTipMove", 179, "Tip Movements", 2, 100});
     addFloat(*m_tipMove, {"Tip Movement, "}, "L");
 
-    m_topLoad = makeTable<PlainVariant>({10, "Pile-Head Loads", 1, 50});
+    m_topLoad = makeTable<PlainVariant>({"TblTopload", 10, "Pile-Head Loads", 1, 50});
     addFloat(*m_topLoad, {"Axial Load at Pile Head"}, "F");
     m_topLoad->SetComments("Axial loads must be positive numbers");
 }

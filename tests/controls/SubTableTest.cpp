@@ -30,6 +30,7 @@ TEST_F(SoilLayers, EachNewLayerGetsANumberedClayTable) {
         const TGridTableChart* data = layerData(row);
         ASSERT_NE(data, nullptr);
         EXPECT_EQ(data->Caption(), "Clay Layer Data");
+        EXPECT_EQ(data->Name(), "tblDataClay2");
         EXPECT_EQ(data->Number(), row + 1);
         EXPECT_EQ(data->RowCount(), 2);
         EXPECT_EQ(data->Owner(), &d2);

@@ -19,6 +19,7 @@ struct TableCase {
     int maxRows;
     int columns;
     bool chart;
+    const char* componentName;
 };
 
 class ChartTables : public testing::TestWithParam<TableCase> {};
@@ -37,6 +38,7 @@ TEST_P(ChartTables, HaveTheirIdentifiersCaptionsAndLimits) {
     EXPECT_EQ(table.Chart().ShowChart, expected.chart);
     EXPECT_EQ(table.Chart().GetDataFromFile, expected.chart);
     EXPECT_EQ(table.RowCount(), 0);
+    EXPECT_EQ(table.Name(), expected.componentName);
     EXPECT_EQ(TGridTableChart::FindByIdentifier(expected.identifier), &table);
 }
 
@@ -44,23 +46,23 @@ INSTANTIATE_TEST_SUITE_P(
     All, ChartTables,
     testing::Values(
         TableCase{"D2", [](const SystemTables& t) -> TGridTableChart& { return t.D2(); }, 0, "Soil Layers", 1, 30, 3,
-                  false},
+                  false, "D2"},
         TableCase{"Clay", [](const SystemTables& t) -> TGridTableChart& { return t.tblDataClay2(); }, 1,
-                  "Clay Layer Data", 2, 2, 8, false},
+                  "Clay Layer Data", 2, 2, 8, false, "tblDataClay2"},
         TableCase{"Sand", [](const SystemTables& t) -> TGridTableChart& { return t.tblDataSand2(); }, 2,
-                  "Sand Layer Data", 2, 2, 8, false},
+                  "Sand Layer Data", 2, 2, 8, false, "tblDataSand2"},
         TableCase{"TzDepth", [](const SystemTables& t) -> TGridTableChart& { return t.TblTZDepth2(); }, 3,
-                  "Depths for User-Defined t-z Curves", 2, 100, 2, false},
+                  "Depths for User-Defined t-z Curves", 2, 100, 2, false, "TblTZDepth2"},
         TableCase{"TzCurves", [](const SystemTables& t) -> TGridTableChart& { return t.TblTZCurves2(); }, 4,
-                  "t-z curve", 2, 100, 2, true},
+                  "t-z curve", 2, 100, 2, true, "TblTZCurves2"},
         TableCase{"QwCurve", [](const SystemTables& t) -> TGridTableChart& { return t.TblQwcurve2(); }, 5,
-                  "Tip Load vs. Tip Movement", 2, 50, 2, true},
+                  "Tip Load vs. Tip Movement", 2, 50, 2, true, "TblQwcurve2"},
         TableCase{"Settlement", [](const SystemTables& t) -> TGridTableChart& { return t.TblSettlement2(); }, 6,
-                  "Soil Settlement Profile", 2, 100, 2, true},
+                  "Soil Settlement Profile", 2, 100, 2, true, "TblSettlement2"},
         TableCase{"TzFactors", [](const SystemTables& t) -> TGridTableChart& { return t.TblTZFactors2(); }, 7,
-                  "Modification Factors on t-z Curves", 2, 50, 3, true},
+                  "Modification Factors on t-z Curves", 2, 50, 3, true, "TblTZFactors2"},
         TableCase{"AE", [](const SystemTables& t) -> TGridTableChart& { return t.TblAE2(); }, 8,
-                  "Axial Stiffness (AE) of Pile Sections", 2, 50, 2, true}),
+                  "Axial Stiffness (AE) of Pile Sections", 2, 50, 2, true, "TblAE2"}),
     CaseName());
 
 TEST(LayerTemplates, HideTheColumnsTheirSoilHasNoUseFor) {
@@ -109,6 +111,8 @@ TEST(SoilLayerTable, OffersTheSixSoilTypes) {
 TEST(PlainTables, HoldTipMovementsAndPileHeadLoads) {
     SystemTables tables;
     EXPECT_EQ(tables.TblTipMove().Identifier(), 179);
+    EXPECT_EQ(tables.TblTipMove().Name(), "TblTipMove");
+    EXPECT_EQ(tables.TblTopload().Name(), "TblTopload");
     EXPECT_EQ(tables.TblTipMove().Caption(), "Tip Movements");
     EXPECT_EQ(tables.TblTipMove().MinRows(), 2);
     EXPECT_EQ(tables.TblTipMove().MaxRows(), 100);
