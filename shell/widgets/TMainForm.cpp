@@ -17,6 +17,7 @@
 #include "ProgramData.h"
 #include "ProgramTitles.h"
 #include "TDlgOptions.h"
+#include "TDlgSideView.h"
 #include "TableWindows.h"
 #include "TdlgTitle.h"
 #include "TfrmMaterial.h"
@@ -94,6 +95,7 @@ void TMainForm::installDataWindows()
     m_data->MaterialWindow().SetFactory([this] { return new TfrmMaterial(Project()); });
     m_data->QwFactorsWindow().SetFactory([this] { return new TfrmQwFactors(Project()); });
     m_options->TextEditorWindow().SetFactory([this] { return new TDlgOptions(EditorPath()); });
+    m_computation->ElevationView().SetFactory([this] { return new TDlgSideView(Project()); });
 }
 
 bool TMainForm::ReplaceProject(const std::function<std::unique_ptr<TProgramData>(ProjectTables&)>& make)

@@ -181,8 +181,6 @@ private Q_SLOTS:
             {"CompKernel", "Edit Processor-Run Notes"},
             {"CompOutput", "Edit Output Text"},
             {"SpeedButton5", "Edit Output Text"},
-            {"ViewSoilLayerCoordinates1", "View Soil Layer Coordinates"},
-            {"SpeedButton6", "View Soil Layer Coordinates"},
             {"mLoad", "Load Distribution"},
             {"mAxial", "Axial Load vs Settlement"},
             {"mtzcurves", "t-z Curves (side friction)"},

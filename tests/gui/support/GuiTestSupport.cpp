@@ -19,6 +19,10 @@ void isolateSettings()
     QSettings settings("Vortel", "QUARLO");
     settings.clear();
     settings.sync();
+    // The file dialogs remember their last folder; a test must not start in another test's.
+    QSettings dialogs(QSettings::UserScope, QStringLiteral("QtProject"));
+    dialogs.remove(QStringLiteral("FileDialog"));
+    dialogs.sync();
     if (QStyle* fusion = QStyleFactory::create("Fusion"))
         QApplication::setStyle(fusion);
 }
