@@ -1,7 +1,12 @@
 #include "TMainForm.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
 
 #include "ApplicationSetup.h"
 #include "ChildArea.h"
@@ -13,13 +18,30 @@
 #include "HelpCommands.h"
 #include "MainToolBar.h"
 #include "Messages.h"
+#include "ModelFileNames.h"
 #include "OptionCommands.h"
 #include "ProgramData.h"
+#include "ProgramSettings.h"
 #include "ProgramTitles.h"
+#include "ProjectFileNames.h"
 #include "TableWindows.h"
 #include "WindowCommands.h"
 
 namespace quarlo {
+
+namespace {
+
+// The local files among what is dragged over the window, in the order given.
+QStringList droppedFiles(const QMimeData& data)
+{
+    QStringList files;
+    for (const QUrl& url : data.urls())
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    return files;
+}
+
+}  // namespace
 
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent), m_project(std::make_unique<TProgramData>(m_tables))
@@ -40,6 +62,8 @@ TMainForm::TMainForm(QWidget* parent)
     m_windows = new WindowCommands(*this, bar);
     m_help = new HelpCommands(*this, bar);
     buildToolBar();
+    readSettings();
+    setAcceptDrops(true);
 
     resize(675, 455);
     SetCaption();
@@ -104,10 +128,33 @@ bool TMainForm::CloseAllChildren()
     return m_area->CloseAllChildren();
 }
 
+void TMainForm::readSettings()
+{
+    const ProgramSettings settings = ReadProgramSettings();
+    m_editorPath = settings.editorPath;
+    m_file->SetRecent(settings.recentFiles);
+}
+
+void TMainForm::UpdateRegistry()
+{
+    WriteProgramSettings(m_editorPath, m_file->Recent());
+}
+
 void TMainForm::SetPlotsLoaded(bool loaded)
 {
     m_plotsLoaded = loaded;
     CheckSpeedButtons();
+}
+
+bool TMainForm::LoadPlotFile(const QString& fileName, bool showErrors)
+{
+    return m_plotFileLoader && m_plotFileLoader(fileName, showErrors);
+}
+
+void TMainForm::LoadProjectPlots()
+{
+    const QString plotFile = WindowFileName(PlotFileName(m_project->FileName));
+    SetPlotsLoaded(QFileInfo(plotFile).isFile() && LoadPlotFile(plotFile, false));
 }
 
 void TMainForm::CheckSpeedButtons()
@@ -142,14 +189,32 @@ void TMainForm::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
+void TMainForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFiles(*event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event)
+{
+    const QStringList files = droppedFiles(*event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    RunGuarded(this, [&] { m_file->FilesDropped(files); });
+}
+
 bool TMainForm::FormCloseQuery()
 {
-    return CommitActiveChild() && m_file->QuerySaveChanges();
+    // The question has the active child store its edits first.
+    return m_file->QuerySaveChanges();
 }
 
 bool TMainForm::FormClose()
 {
-    return CloseAllChildren();
+    const bool closed = CloseAllChildren();
+    UpdateRegistry();
+    return closed;
 }
 
 }  // namespace quarlo

@@ -168,13 +168,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("command");
         const QList<QPair<const char*, const char*>> rows{
-            {"FileNew", "New"},
-            {"FileOpen", "Open"},
-            {"FileSave", "Save"},
-            {"FileSaveAs", "Save As"},
-            {"SpeedButton2", "New"},
-            {"SpeedButton1", "Open"},
-            {"SpeedButton3", "Save"},
             {"DataTitle", "Title"},
             {"material", "Pile Properties"},
             {"QwFactorTable", "Modification Factors on Q-w Curve"},

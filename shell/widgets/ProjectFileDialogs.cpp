@@ -1,0 +1,85 @@
+#include "ProjectFileDialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "FileCommandRules.h"
+#include "ModelFileNames.h"
+#include "ProgramData.h"
+
+namespace quarlo {
+
+namespace {
+
+const QString kCurrentFormatFilter = QStringLiteral("QUARLO 2014 (*.qv3d)");
+const QString kOldFormatFilter = QStringLiteral("QUARLO 2.0 (*.qvd)");
+// "*" rather than "*.*", which would hide the files without an extension here.
+const QString kAllFilesFilter = QStringLiteral("All Files (*)");
+
+// Qt's own dialog rather than the desktop's, so that every desktop shows the same file types
+// and tests can drive it.
+// Both dialogs start in the current directory, which opening a project makes its folder.
+void configure(QFileDialog& dialog, const char* name, const QString& title)
+{
+    dialog.setObjectName(QString::fromLatin1(name));
+    dialog.setDirectory(QDir::currentPath());
+    dialog.setWindowTitle(title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters({kCurrentFormatFilter, kOldFormatFilter, kAllFilesFilter});
+    dialog.setDefaultSuffix(QStringLiteral("qv3d"));
+}
+
+std::optional<QString> chosenFile(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+// The dialog asked before replacing the name the user chose; a name changed after it closed
+// has not been asked about yet.
+bool mayReplace(QWidget* parent, const QString& title, const QString& fileName)
+{
+    if (!QFileInfo::exists(fileName))
+        return true;
+    const QString question = QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                 .arg(QFileInfo(fileName).fileName());
+    return QMessageBox::warning(parent, title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+}  // namespace
+
+std::optional<OpenChoice> AskOpenFileName(QWidget* parent)
+{
+    QFileDialog dialog(parent);
+    configure(dialog, "OpenDialog", QStringLiteral("Open"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    const std::optional<QString> chosen = chosenFile(dialog);
+    if (!chosen)
+        return std::nullopt;
+    return OpenChoice{*chosen, dialog.selectedNameFilter() != kOldFormatFilter};
+}
+
+std::optional<QString> AskSaveFileName(QWidget* parent, const TProgramData& project)
+{
+    QFileDialog dialog(parent);
+    const QString title = WindowFileName(SaveAsTitle(project.FileName));
+    configure(dialog, "SaveDialog", title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // A new project's bare name lies in the current directory.
+    dialog.selectFile(QFileInfo(WindowFileName(project.ProposedSaveName())).absoluteFilePath());
+    const std::optional<QString> chosen = chosenFile(dialog);
+    if (!chosen)
+        return std::nullopt;
+    const QString fileName = WindowFileName(CurrentFormatFileName(ModelFileName(*chosen)));
+    if (fileName != *chosen && !mayReplace(parent, title, fileName))
+        return std::nullopt;
+    return fileName;
+}
+
+}  // namespace quarlo
