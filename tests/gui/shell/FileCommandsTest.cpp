@@ -3,7 +3,7 @@
 #include <string>
 
 #include "FileDialogDriver.h"
-#include "MainFormFixture.h"
+#include "FileTestFixture.h"
 #include "ProjectFileWriter.h"
 
 using namespace quarlo;
@@ -44,20 +44,9 @@ private Q_SLOTS:
     void initTestCase() { startProgram(); }
     void init()
     {
-        isolateSettings();
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        QDir::setCurrent(m_dir->path());
-        m_form = showMainForm();
+        startFileTest(m_dir, m_form);
     }
-    void cleanup()
-    {
-        m_form.reset();
-        // Opening a project makes its folder current; the next test starts from a folder that
-        // still exists.
-        QDir::setCurrent(QDir::tempPath());
-        m_dir.reset();
-    }
+    void cleanup() { endFileTest(m_dir, m_form); }
 
     // Every command that drops the project asks first. Only No, or Yes followed by a save
     // that succeeded, lets it go on; Cancel and a cancelled Save As keep the project, edits
@@ -499,7 +488,7 @@ private Q_SLOTS:
 private:
     std::unique_ptr<TMainForm> m_form;
     // A folder of its own for each test, so no test finds the files of another.
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ProjectFolder> m_dir;
 };
 
 QTEST_MAIN(FileCommandsTest)

@@ -2,7 +2,7 @@
 #include <QSettings>
 #include <QtTest>
 
-#include "MainFormFixture.h"
+#include "FileTestFixture.h"
 #include "TextEditor.h"
 
 using namespace quarlo;
@@ -44,10 +44,7 @@ private Q_SLOTS:
     void initTestCase() { startProgram(); }
     void init()
     {
-        isolateSettings();
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        m_form = showMainForm();
+        startFileTest(m_dir, m_form);
         // A project with all three text files beside it; a blank in the name, which must
         // reach the editor as part of one argument.
         m_project = copyExample(*m_dir, "drilled-shaft-si.qv3d", "pier 4.qv3d");
@@ -55,12 +52,7 @@ private Q_SLOTS:
         writeFile(m_dir->filePath("pier 4.qv3r"), "run notes");
         m_form->Files().OpenFileName(m_project, true);
     }
-    void cleanup()
-    {
-        m_form.reset();
-        QDir::setCurrent(QDir::tempPath());
-        m_dir.reset();
-    }
+    void cleanup() { endFileTest(m_dir, m_form); }
 
     // The configured editor starts with the file's full path as its one argument.
     void theEditorGetsTheFile_data() { addTextCommands(); }
@@ -130,7 +122,7 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<TMainForm> m_form;
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ProjectFolder> m_dir;
     QString m_project;
 };
 
