@@ -20,11 +20,18 @@ const QString kAllFilesFilter = QStringLiteral("All Files (*)");
 
 // Qt's own dialog rather than the desktop's, so that every desktop shows the same file types
 // and tests can drive it.
-// Both dialogs start in the current directory, which opening a project makes its folder.
+// Both dialogs start in the current directory, which opening a project makes its folder; the
+// home folder stands in for a current directory removed since.
+QString startDirectory()
+{
+    const QString current = QDir::currentPath();
+    return current.isEmpty() ? QDir::homePath() : current;
+}
+
 void configure(QFileDialog& dialog, const char* name, const QString& title)
 {
     dialog.setObjectName(QString::fromLatin1(name));
-    dialog.setDirectory(QDir::currentPath());
+    dialog.setDirectory(startDirectory());
     dialog.setWindowTitle(title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters({kCurrentFormatFilter, kOldFormatFilter, kAllFilesFilter});
@@ -71,8 +78,8 @@ std::optional<QString> AskSaveFileName(QWidget* parent, const TProgramData& proj
     configure(dialog, "SaveDialog", title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // A new project's bare name lies in the current directory.
-    dialog.selectFile(QFileInfo(WindowFileName(project.ProposedSaveName())).absoluteFilePath());
+    // A new project's bare name lies in the start directory.
+    dialog.selectFile(QDir(startDirectory()).absoluteFilePath(WindowFileName(project.ProposedSaveName())));
     const std::optional<QString> chosen = chosenFile(dialog);
     if (!chosen)
         return std::nullopt;
