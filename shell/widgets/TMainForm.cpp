@@ -201,7 +201,10 @@ void TMainForm::dropEvent(QDropEvent* event)
     if (files.isEmpty())
         return;
     event->acceptProposedAction();
-    RunGuarded(this, [&] { m_file->FilesDropped(files); });
+    // The drop is over before the save question can come: the program the files came from
+    // waits for the answer to the drop, not for the user.
+    QMetaObject::invokeMethod(
+        this, [this, files] { RunGuarded(this, [&] { m_file->FilesDropped(files); }); }, Qt::QueuedConnection);
 }
 
 bool TMainForm::FormCloseQuery()

@@ -70,6 +70,9 @@ void dropFiles(QWidget& target, const QStringList& files)
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&target, &drop);
+    QVERIFY(drop.isAccepted());
+    // The window takes the files up once the drop is over.
+    QCoreApplication::processEvents();
 }
 
 }  // namespace
