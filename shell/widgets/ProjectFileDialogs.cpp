@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QTreeView>
 
 #include "FileCommandRules.h"
 #include "ModelFileNames.h"
@@ -17,9 +19,24 @@ const QString kCurrentFormatFilter = QStringLiteral("QUARLO 2014 (*.qv3d)");
 const QString kOldFormatFilter = QStringLiteral("QUARLO 2.0 (*.qvd)");
 // "*" rather than "*.*", which would hide the files without an extension here.
 const QString kAllFilesFilter = QStringLiteral("All Files (*)");
+constexpr int kDialogWidth = 780;
+constexpr int kDialogHeight = 460;
 
 // Qt's own dialog rather than the desktop's, so that every desktop shows the same file types
 // and tests can drive it.
+// The detail columns take the width their texts need and the name the rest; Qt's own widths
+// cut a file's size, type and date short.
+void showDetailsInFull(QFileDialog& dialog)
+{
+    auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!details)
+        return;
+    QHeaderView& header = *details->header();
+    header.setStretchLastSection(false);
+    header.setSectionResizeMode(QHeaderView::ResizeToContents);
+    header.setSectionResizeMode(0, QHeaderView::Stretch);
+}
+
 // Both dialogs start in the current directory, which opening a project makes its folder; the
 // home folder stands in for a current directory removed since.
 QString startDirectory()
@@ -36,6 +53,9 @@ void configure(QFileDialog& dialog, const char* name, const QString& title)
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters({kCurrentFormatFilter, kOldFormatFilter, kAllFilesFilter});
     dialog.setDefaultSuffix(QStringLiteral("qv3d"));
+    // Wide enough that size, type and date show in full beside a project's name.
+    dialog.resize(kDialogWidth, kDialogHeight);
+    showDetailsInFull(dialog);
 }
 
 std::optional<QString> chosenFile(QFileDialog& dialog)

@@ -138,6 +138,7 @@ private Q_SLOTS:
         ModalAnswerer answerer;
         FileDialogDriver dialogs(answerer);
         dialogs.accept(m_dir->filePath("job.qvd"), kOldFormatFilter);
+        dialogs.screenshotNext(QStringLiteral("OpenDialog"));
         choose(*m_form, "SpeedButton1");
 
         QCOMPARE(dialogs.shown.size(), 1);
@@ -341,6 +342,7 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(m_form->Project().Title), title);
 
         dialogs.accept(m_dir->filePath("job.qv3d"));
+        dialogs.screenshotNext(QStringLiteral("SaveDialog"));
         choose(*m_form, "FileSave");
         QCOMPARE(dialogs.shown.size(), 2);
         QCOMPARE(dialogs.shown[1].title, QStringLiteral("Save Job.qvd As"));

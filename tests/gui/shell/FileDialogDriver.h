@@ -43,6 +43,8 @@ public:
     }
     // The next dialog is cancelled (as is every dialog without an answer).
     void cancel() { m_answers.append(std::nullopt); }
+    // The next dialog is saved as a screenshot, once its answer is filled in.
+    void screenshotNext(const QString& name) { m_screenshotName = name; }
 
     QList<Shown> shown;
 
@@ -71,10 +73,15 @@ private:
         if (QWidget* focus = QApplication::focusWidget())
             focus->clearFocus();
         files->selectFile(next->fileName);
+        if (!m_screenshotName.isEmpty()) {
+            saveScreenshot(files, m_screenshotName);
+            m_screenshotName.clear();
+        }
         static_cast<QDialog*>(files)->accept();
     }
 
     QList<std::optional<Answer>> m_answers;
+    QString m_screenshotName;
 };
 
 }  // namespace quarlo::test

@@ -103,6 +103,10 @@ private Q_SLOTS:
             m_form->Files().OpenFileName(file(name), true);
         QCOMPARE(shownEntries(*m_form), (QStringList{"1 b.qv3d", "2 c.qv3d", "3 a.qv3d"}));
         QVERIFY(recentSeparatorShown(*m_form));
+        auto* menu = m_form->findChild<QMenu*>("FileMenu");
+        menu->popup(m_form->mapToGlobal(QPoint(0, 0)));
+        saveScreenshot(menu, QStringLiteral("RecentFiles"));
+        menu->hide();
         QCOMPARE(storedFiles(), paddedToTen({file("b"), file("c"), file("a")}));
     }
 
