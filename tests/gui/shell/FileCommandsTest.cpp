@@ -187,6 +187,39 @@ private Q_SLOTS:
         QVERIFY(readAll(project).startsWith("Pier 4, edited\r\n"));
     }
 
+    // The tool button and Ctrl+S open no menu: Save itself has the active window store its
+    // edit first, and saves nothing while the window refuses an entry.
+    void saveStoresTheActiveWindowsEditFirst()
+    {
+        const QString project = copyExample(*m_dir, "drilled-shaft-si.qv3d", "pier.qv3d");
+        m_form->Files().OpenFileName(project, true);
+        struct TitleWindow : CountingChild {
+            TProgramData* project = nullptr;
+            bool FormDeactivate() override
+            {
+                if (!refuse)
+                    project->Title = "Typed in the window";
+                return CountingChild::FormDeactivate();
+            }
+        };
+        auto* window = new TitleWindow;
+        window->project = &m_form->Project();
+        window->refuse = true;
+        m_form->Area().AddChild(window);
+        const QByteArray before = readAll(project);
+        ModalAnswerer answerer;
+        choose(*m_form, "SpeedButton3");
+        QCOMPARE(readAll(project), before);
+        QVERIFY(!m_form->SaveConfirmed());
+
+        window->refuse = false;
+        m_form->SetSaveConfirmed(true);
+        choose(*m_form, "SpeedButton3");
+        QVERIFY(readAll(project).startsWith("Typed in the window\r\n"));
+        QVERIFY(m_form->SaveConfirmed());
+        QCOMPARE(answerer.texts(), QStringList());
+    }
+
     // A new project has no name yet: Save asks for one, proposing the new project's name.
     void saveOnANewProjectAsksForAName()
     {

@@ -113,6 +113,27 @@ private Q_SLOTS:
         QCOMPARE(m_form->EditorPath(), editor);
     }
 
+    // The settings are stored after the windows closed, so an editor chosen in a window that
+    // was still open is kept too.
+    void anEditorChosenInAnOpenWindowIsKept()
+    {
+        struct OptionsWindow : CountingChild {
+            QString* editorPath = nullptr;
+            bool FormCloseQuery() override
+            {
+                *editorPath = QStringLiteral("/opt/editor/bin/edit");
+                return true;
+            }
+        };
+        auto* options = new OptionsWindow;
+        options->editorPath = &m_form->EditorPath();
+        m_form->Area().AddChild(options);
+        m_form->Area().AddChild(new CountingChild);
+        m_form->close();
+        QCOMPARE(QSettings("Vortel", "QUARLO").value("2014.3.2/Word Processor").toString(),
+                 QStringLiteral("/opt/editor/bin/edit"));
+    }
+
     // The table windows' View/Edit uses the same call.
     void theCallSaysWhetherAProgramStarted()
     {
