@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "AtomicFile.h"
+#include "FileCommandRules.h"
 #include "ProjectFileReader.h"
 #include "ProjectFileWriter.h"
 #include "Units.h"
@@ -77,10 +78,7 @@ bool TProgramData::SaveNeedsSaveAs() const {
 }
 
 std::string TProgramData::ProposedSaveName() const {
-    if (IsOldFormatName(FileName)) {
-        return FileName.substr(0, FileName.size() - 4) + ".qv3d";
-    }
-    return FileName;
+    return CurrentFormatFileName(FileName);
 }
 
 }  // namespace quarlo

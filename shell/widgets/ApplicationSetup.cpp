@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "Messages.h"
+#include "ProgramSettings.h"
 #include "ProgramTitles.h"
 
 // Q_INIT_RESOURCE names a function of the global namespace, so it cannot be called from
@@ -24,8 +25,8 @@ void LoadProgramPictures()
 void ConfigureApplication()
 {
     LoadProgramPictures();
-    QApplication::setOrganizationName(QStringLiteral("Vortel"));
-    QApplication::setApplicationName(QStringLiteral("QUARLO"));
+    QApplication::setOrganizationName(QString::fromLatin1(kSettingsOrganisation));
+    QApplication::setApplicationName(QString::fromLatin1(kSettingsApplication));
     QApplication::setApplicationVersion(QStringLiteral(QUARLO_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quarlo.svg")));
     SetMessageTitle(QString::fromLatin1(kApplicationTitle));

@@ -1,14 +1,18 @@
 #include "ComputationCommands.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
 
 #include "CommandRules.h"
 #include "MenuItems.h"
 #include "Messages.h"
+#include "ModelFileNames.h"
 #include "NotAvailable.h"
 #include "ProgramData.h"
+#include "ProjectFileNames.h"
 #include "TMainForm.h"
+#include "TextEditor.h"
 
 namespace quarlo {
 
@@ -36,17 +40,23 @@ void ComputationCommands::CompRunClick()
 
 void ComputationCommands::CompInputClick()
 {
-    ShowNotAvailableYet(&m_form, QStringLiteral("Edit Input Text"));
+    editFile(m_form.Project().FileName);
 }
 
 void ComputationCommands::CompKernelClick()
 {
-    ShowNotAvailableYet(&m_form, QStringLiteral("Edit Processor-Run Notes"));
+    editFile(RunNotesFileName(m_form.Project().FileName));
 }
 
 void ComputationCommands::CompOutputClick()
 {
-    ShowNotAvailableYet(&m_form, QStringLiteral("Edit Output Text"));
+    editFile(ReportFileName(m_form.Project().FileName));
+}
+
+void ComputationCommands::editFile(const std::string& fileName)
+{
+    // By its full path: the editor starts in a directory of its own choosing.
+    EditInTextEditor(&m_form, m_form.EditorPath(), QFileInfo(WindowFileName(fileName)).absoluteFilePath());
 }
 
 void ComputationCommands::ViewSoilLayerCoordinates1Click()

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <string>
+
 #include "SingleChild.h"
 
 class QAction;
@@ -19,6 +21,8 @@ public:
     ComputationCommands(TMainForm& form, QMenuBar& menuBar);
 
     void CompRunClick();
+    // The project data file, the run notes (".qv3r") and the report (".qv3o") in the text
+    // editor the user chose (Options), or the desktop's program for them.
     void CompInputClick();
     void CompKernelClick();
     void CompOutputClick();
@@ -32,6 +36,7 @@ public:
 
 private:
     QAction* item(const char* name) const;
+    void editFile(const std::string& fileName);
 
     TMainForm& m_form;
     QMenu* m_menu = nullptr;

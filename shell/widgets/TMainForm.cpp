@@ -1,7 +1,12 @@
 #include "TMainForm.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
 
 #include "ApplicationSetup.h"
 #include "ChildArea.h"
@@ -13,18 +18,37 @@
 #include "HelpCommands.h"
 #include "MainToolBar.h"
 #include "Messages.h"
+#include "ModelFileNames.h"
 #include "OptionCommands.h"
 #include "ProgramData.h"
+#include "ProgramSettings.h"
 #include "ProgramTitles.h"
+#include "ProjectFileNames.h"
 #include "TDlgOptions.h"
 #include "TDlgSideView.h"
+#include "TableFileViewer.h"
 #include "TableWindows.h"
+#include "TextEditor.h"
 #include "TdlgTitle.h"
 #include "TfrmMaterial.h"
 #include "TfrmQwFactors.h"
 #include "WindowCommands.h"
 
 namespace quarlo {
+
+namespace {
+
+// The local files among what is dragged over the window, in the order given.
+QStringList droppedFiles(const QMimeData& data)
+{
+    QStringList files;
+    for (const QUrl& url : data.urls())
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    return files;
+}
+
+}  // namespace
 
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent), m_project(std::make_unique<TProgramData>(m_tables))
@@ -45,6 +69,8 @@ TMainForm::TMainForm(QWidget* parent)
     m_windows = new WindowCommands(*this, bar);
     m_help = new HelpCommands(*this, bar);
     buildToolBar();
+    readSettings();
+    setAcceptDrops(true);
     installDataWindows();
 
     resize(675, 455);
@@ -96,6 +122,8 @@ void TMainForm::installDataWindows()
     m_data->QwFactorsWindow().SetFactory([this] { return new TfrmQwFactors(Project()); });
     m_options->TextEditorWindow().SetFactory([this] { return new TDlgOptions(EditorPath()); });
     m_computation->ElevationView().SetFactory([this] { return new TDlgSideView(Project()); });
+    // View/Edit of an import file in a table window uses the same text editor as the reports.
+    SetTableFileViewer([this](const QString& file) { return OpenInTextEditor(m_editorPath, file); });
 }
 
 bool TMainForm::ReplaceProject(const std::function<std::unique_ptr<TProgramData>(ProjectTables&)>& make)
@@ -121,10 +149,33 @@ bool TMainForm::CloseAllChildren()
     return m_area->CloseAllChildren();
 }
 
+void TMainForm::readSettings()
+{
+    const ProgramSettings settings = ReadProgramSettings();
+    m_editorPath = settings.editorPath;
+    m_file->SetRecent(settings.recentFiles);
+}
+
+void TMainForm::UpdateRegistry()
+{
+    WriteProgramSettings(m_editorPath, m_file->Recent());
+}
+
 void TMainForm::SetPlotsLoaded(bool loaded)
 {
     m_plotsLoaded = loaded;
     CheckSpeedButtons();
+}
+
+bool TMainForm::LoadPlotFile(const QString& fileName, bool showErrors)
+{
+    return m_plotFileLoader && m_plotFileLoader(fileName, showErrors);
+}
+
+void TMainForm::LoadProjectPlots()
+{
+    const QString plotFile = WindowFileName(PlotFileName(m_project->FileName));
+    SetPlotsLoaded(QFileInfo(plotFile).isFile() && LoadPlotFile(plotFile, false));
 }
 
 void TMainForm::CheckSpeedButtons()
@@ -159,14 +210,35 @@ void TMainForm::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
+void TMainForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFiles(*event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event)
+{
+    const QStringList files = droppedFiles(*event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The drop is over before the save question can come: the program the files came from
+    // waits for the answer to the drop, not for the user.
+    QMetaObject::invokeMethod(
+        this, [this, files] { RunGuarded(this, [&] { m_file->FilesDropped(files); }); }, Qt::QueuedConnection);
+}
+
 bool TMainForm::FormCloseQuery()
 {
-    return CommitActiveChild() && m_file->QuerySaveChanges();
+    // The question has the active child store its edits first.
+    return m_file->QuerySaveChanges();
 }
 
 bool TMainForm::FormClose()
 {
-    return CloseAllChildren();
+    const bool closed = CloseAllChildren();
+    UpdateRegistry();
+    return closed;
 }
 
 }  // namespace quarlo

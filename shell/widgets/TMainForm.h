@@ -8,6 +8,8 @@
 #include "ProjectTables.h"
 
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 
 namespace quarlo {
 
@@ -58,9 +60,27 @@ public:
     // desktop's own opener. Kept in the stored settings.
     QString& EditorPath() { return m_editorPath; }
 
+    // Stores the text editor and the recent files in the user's settings.
+    void UpdateRegistry();
+
     // The plots of the current project were read from its plot data file.
     bool PlotsLoaded() const { return m_plotsLoaded; }
     void SetPlotsLoaded(bool loaded);
+
+    // Reads a plot data file into the result graphs: true when it was read without error;
+    // `showErrors` shows a reading error in a box. The graphs install it; until then no file
+    // can be read and the answer is false.
+    using PlotFileLoader = std::function<bool(const QString& fileName, bool showErrors)>;
+    void SetPlotFileLoader(PlotFileLoader loader) { m_plotFileLoader = std::move(loader); }
+    bool LoadPlotFile(const QString& fileName, bool showErrors);
+    // After a project was opened: its plots are read, without error messages, when its plot
+    // data file exists; PlotsLoaded tells whether they were.
+    void LoadProjectPlots();
+
+    // Cleared when the user cancels a Save As or a save is refused; an analysis run sets it
+    // before it saves and runs only while it stays set.
+    bool SaveConfirmed() const { return m_saveConfirmed; }
+    void SetSaveConfirmed(bool confirmed) { m_saveConfirmed = confirmed; }
 
     // The tool-bar buttons that depend on the curve source and on the plots.
     void CheckSpeedButtons();
@@ -82,18 +102,25 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Project files dragged from the desktop: the first dropped file is opened.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildToolBar();
     void installDataWindows();
     // The window may close: the active child stored its edits and no change is left unsaved.
     bool FormCloseQuery();
-    // The window closes: every child window closes first.
+    // The window closes: every child window closes first (a data window stores its edits,
+    // the text editor among them), then the settings are stored.
     bool FormClose();
+    void readSettings();
 
     ProjectTables m_tables;
     std::unique_ptr<TProgramData> m_project;
     bool m_plotsLoaded = false;
+    PlotFileLoader m_plotFileLoader;
+    bool m_saveConfirmed = true;
     QString m_editorPath;
     ChildArea* m_area = nullptr;
     MainToolBar* m_toolBar = nullptr;

@@ -168,19 +168,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("command");
         const QList<QPair<const char*, const char*>> rows{
-            {"FileNew", "New"},
-            {"FileOpen", "Open"},
-            {"FileSave", "Save"},
-            {"FileSaveAs", "Save As"},
-            {"SpeedButton2", "New"},
-            {"SpeedButton1", "Open"},
-            {"SpeedButton3", "Save"},
             {"CompRun", "Run Analysis"},
             {"SpeedButton4", "Run Analysis"},
-            {"CompInput", "Edit Input Text"},
-            {"CompKernel", "Edit Processor-Run Notes"},
-            {"CompOutput", "Edit Output Text"},
-            {"SpeedButton5", "Edit Output Text"},
             {"mLoad", "Load Distribution"},
             {"mAxial", "Axial Load vs Settlement"},
             {"mtzcurves", "t-z Curves (side friction)"},
