@@ -32,6 +32,23 @@ double cellNumber(const QMap<QString, QString>& cells, const QString& reference)
     return ok ? value : qQNaN();
 }
 
+// Records the text of a label each time it is drawn.
+class PaintedTexts : public QObject {
+public:
+    QStringList texts;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            const QString text = static_cast<QLabel*>(watched)->text();
+            if (texts.isEmpty() || texts.last() != text)
+                texts << text;
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 class TDlgExportTest : public QObject {
@@ -126,6 +143,7 @@ private Q_SLOTS:
             QVERIFY(files);
             QCOMPARE(files->acceptMode(), QFileDialog::AcceptSave);
             proposed = files->selectedFiles().value(0);
+            test::saveScreenshot(dialog, "TDlgExport-save");
             dialog->accept();
         };
         m_dialog->Button3Click();
@@ -347,11 +365,52 @@ private Q_SLOTS:
         QCOMPARE(statusText(), QString("The workbook was not written."));
     }
 
+    // Nothing of a refused export escapes the button's handler: the reason is shown and no
+    // file is left.
+    void aGraphTooWideForAWorksheetIsRefusedByName()
+    {
+        GraphDefinitions graphs;
+        QVERIFY(loadPlots(graphs));
+        graphs.pltTZcurves.SetCurveCount(8193);
+        openDialog(graphs, true);
+        test::ModalAnswerer answerer;
+        const QString path = m_dir.filePath("too-wide.xlsx");
+        m_dialog->GenerateTo(path);
+        QCOMPARE(answerer.texts(),
+                 QStringList{"The plot \"t-z Curves\" has 8193 curves; a worksheet has columns for at most 8192."});
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(m_opened.isEmpty());
+    }
+
+    // The status line is drawn at every step while the workbook is written, and ends
+    // "Complete".
+    void theStatusLineShowsTheProgressOfEachPlot()
+    {
+        openDialog(m_graphs, true);
+        m_dialog->Button2Click();
+        plotList()->item(2)->setCheckState(Qt::Checked);
+        plotList()->item(3)->setCheckState(Qt::Checked);
+        PaintedTexts painted;
+        QLabel* status = m_dialog->findChild<QLabel*>("LabelStatus");
+        status->installEventFilter(&painted);
+        m_dialog->GenerateTo(m_dir.filePath("progress.xlsx"));
+        const QString saved = "Complete. The workbook is saved as \"" + m_dir.filePath("progress.xlsx") + "\".";
+        QCOMPARE(painted.texts, (QStringList{"t-z Curves (1 of 2): In Progress, Data",
+                                             "t-z Curves (1 of 2): In Progress, Chart",
+                                             "Tip Resistance Curve (2 of 2): In Progress, Data",
+                                             "Tip Resistance Curve (2 of 2): In Progress, Chart",
+                                             "Writing the workbook file...", saved}));
+    }
+
     void withoutAProgramForWorkbooksTheDialogSaysWhereTheFileIs()
     {
         openDialog(m_graphs, true);
         m_dialog->SetOpener([](const QString&) { return false; });
         test::ModalAnswerer answerer;
+        // The box is wider than the dialog: drawn over a larger backdrop, so it shows whole.
+        QWidget backdrop;
+        backdrop.resize(640, 444);
+        answerer.screenshotNextBox(&backdrop, "TDlgExport-not-opened");
         const QString path = m_dir.filePath("not-opened.xlsx");
         m_dialog->GenerateTo(path);
         QVERIFY(QFile::exists(path));
