@@ -2,6 +2,8 @@
 
 #include <xlsxwriter.h>
 
+#include <clocale>
+#include <locale.h>
 #include <memory>
 #include <stdexcept>
 
@@ -27,6 +29,36 @@ std::string cellPlace(const WorkbookSheet& sheet, const WorkbookCell& cell)
 {
     return "sheet " + sheet.Name + ", row " + std::to_string(cell.Row) + ", column " + std::to_string(cell.Column);
 }
+
+// libxlsxwriter writes every number (cell values, column widths, the charts' cached data)
+// with the C library's printf, which follows the user's locale that Qt takes into the
+// program at start-up: under a decimal comma the workbook would be unreadable. While it is
+// written, numbers take the C locale's full stop, in this thread only.
+class CNumericLocale {
+public:
+    CNumericLocale()
+    {
+        const locale_t base = ::duplocale(::uselocale(nullptr));
+        m_numeric = base ? ::newlocale(LC_NUMERIC_MASK, "C", base) : nullptr;
+        if (!m_numeric) {
+            if (base)
+                ::freelocale(base);
+            throw std::runtime_error("the C locale for numbers is not available");
+        }
+        m_previous = ::uselocale(m_numeric);
+    }
+    ~CNumericLocale()
+    {
+        ::uselocale(m_previous);
+        ::freelocale(m_numeric);
+    }
+    CNumericLocale(const CNumericLocale&) = delete;
+    CNumericLocale& operator=(const CNumericLocale&) = delete;
+
+private:
+    locale_t m_numeric = nullptr;
+    locale_t m_previous = nullptr;
+};
 
 // One workbook being written: its sheets in order, each filled as soon as it is added.
 class XlsxWriter {
@@ -128,6 +160,7 @@ private:
 
 void WriteXlsxWorkbook(const WorkbookContent& content, const std::string& fileName, const WorkbookProgress& progress)
 {
+    const CNumericLocale fullStop;
     XlsxWriter writer(fileName);
     for (const WorkbookSheet& sheet : content.Sheets) {
         if (progress)

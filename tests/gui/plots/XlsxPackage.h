@@ -104,15 +104,32 @@ public:
     // The chart on a chart sheet, through the sheet's drawing.
     XlsxChart chart(const QString& chartSheet) const
     {
-        const QString sheetPartName = sheetPart(chartSheet);
-        const QString drawing = relationTarget(sheetPartName, QString());
-        const QString chartPart = relationTarget(drawing, QString());
+        const QString partName = chartPart(chartSheet);
         XlsxChart chart;
-        if (chartPart.isEmpty())
+        if (partName.isEmpty())
             return chart;
         chart.found = true;
-        readChart(part(chartPart), chart);
+        readChart(part(partName), chart);
         return chart;
+    }
+
+    // The part that holds a sheet ("xl/worksheets/sheet2.xml"), empty when there is none.
+    QString sheetPart(const QString& sheet) const
+    {
+        QString id;
+        forEachElement(part(QStringLiteral("xl/workbook.xml")), QStringLiteral("sheet"), [&](QXmlStreamReader& xml) {
+            if (xml.attributes().value(QLatin1String("name")) == sheet)
+                id = xml.attributes().value(QLatin1String("http://schemas.openxmlformats.org/officeDocument/2006/relationships"),
+                                            QLatin1String("id")).toString();
+        });
+        return id.isEmpty() ? QString() : relationTarget(QStringLiteral("xl/workbook.xml"), id);
+    }
+
+    // The chart part of a chart sheet, through the sheet's drawing.
+    QString chartPart(const QString& chartSheet) const
+    {
+        const QString drawing = relationTarget(sheetPart(chartSheet), QString());
+        return drawing.isEmpty() ? QString() : relationTarget(drawing, QString());
     }
 
 private:
@@ -161,17 +178,6 @@ private:
                 target = xml.attributes().value(QLatin1String("Target")).toString();
         });
         return target.isEmpty() ? QString() : QDir::cleanPath(folder + '/' + target);
-    }
-
-    QString sheetPart(const QString& sheet) const
-    {
-        QString id;
-        forEachElement(part(QStringLiteral("xl/workbook.xml")), QStringLiteral("sheet"), [&](QXmlStreamReader& xml) {
-            if (xml.attributes().value(QLatin1String("name")) == sheet)
-                id = xml.attributes().value(QLatin1String("http://schemas.openxmlformats.org/officeDocument/2006/relationships"),
-                                            QLatin1String("id")).toString();
-        });
-        return id.isEmpty() ? QString() : relationTarget(QStringLiteral("xl/workbook.xml"), id);
     }
 
     // Reads series, axes (the first axis id of the scatter chart is X) and the legend.
