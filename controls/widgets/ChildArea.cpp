@@ -27,8 +27,13 @@ QMdiSubWindow* ChildArea::AddChild(QWidget* widget)
     subWindow->installEventFilter(this);
     {
         const QScopedValueRollback adding(m_adding, true);
+        const ChildWindow* child = ChildOf(subWindow);
+        const bool maximized = child && child->OpensMaximized();
         widget->show();
-        subWindow->show();
+        if (maximized)
+            subWindow->showMaximized();
+        else
+            subWindow->show();
         setActiveSubWindow(subWindow);
     }
     m_refusedWhileAdding = false;

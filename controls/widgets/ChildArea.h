@@ -19,7 +19,8 @@ class ChildArea : public QMdiArea {
 public:
     explicit ChildArea(QWidget* parent = nullptr);
 
-    // Shows `widget` as a new child window (taking ownership) and makes it active.
+    // Shows `widget` as a new child window (taking ownership) and makes it active; maximized
+    // when it is a ChildWindow that opens so.
     QMdiSubWindow* AddChild(QWidget* widget);
     // The active child stores its edits; false when it refused an entry.
     bool CommitActiveChild();
