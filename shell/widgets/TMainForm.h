@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
 
+#include "GraphDefinitions.h"
 #include "ProjectTables.h"
 
 class QCloseEvent;
+class QMenu;
 
 namespace quarlo {
 
@@ -58,9 +61,21 @@ public:
     // desktop's own opener. Kept in the stored settings.
     QString& EditorPath() { return m_editorPath; }
 
+    // The result graphs, kept for the program's whole life: a graph's window shows it as the
+    // last window left it.
+    GraphDefinitions& Graphs() { return m_graphs; }
+
     // The plots of the current project were read from its plot data file.
     bool PlotsLoaded() const { return m_plotsLoaded; }
     void SetPlotsLoaded(bool loaded);
+
+    // Reads a plot data file into the result graphs (after Open, at start-up, after a run):
+    // true when it was read without error, which PlotsLoaded then keeps; `showErrors` shows
+    // a reading error in a box. The reader is GraphicsCommands::ReadPlotFile, into Graphs();
+    // SetPlotFileLoader puts another in its place.
+    using PlotFileLoader = std::function<bool(const QString& fileName, bool showErrors)>;
+    void SetPlotFileLoader(PlotFileLoader loader) { m_plotFileLoader = std::move(loader); }
+    bool LoadPlotFile(const QString& fileName, bool showErrors);
 
     // The tool-bar buttons that depend on the curve source and on the plots.
     void CheckSpeedButtons();
@@ -85,6 +100,9 @@ protected:
 
 private:
     void buildToolBar();
+    // The active child's own menu stands in the menu bar after the File menu, and only while
+    // that child is active.
+    void MergeChildMenu();
     void installDataWindows();
     // The window may close: the active child stored its edits and no change is left unsaved.
     bool FormCloseQuery();
@@ -93,7 +111,10 @@ private:
 
     ProjectTables m_tables;
     std::unique_ptr<TProgramData> m_project;
+    GraphDefinitions m_graphs;
     bool m_plotsLoaded = false;
+    PlotFileLoader m_plotFileLoader;
+    QPointer<QMenu> m_childMenu;
     QString m_editorPath;
     ChildArea* m_area = nullptr;
     MainToolBar* m_toolBar = nullptr;
