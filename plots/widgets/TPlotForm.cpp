@@ -28,6 +28,7 @@ namespace {
 constexpr const char* kFontFamily = "Times New Roman";
 constexpr int kFontPixels = 14;
 constexpr int kLegendFontPixels = 15;
+constexpr QSize kRestoredSize(640, 440);
 
 QFont pixelFont(int pixels)
 {
@@ -78,6 +79,11 @@ void TPlotForm::FormCreate()
     m_legend->SetEntries({});
     CurvesChanged();
     FormResize(true);
+}
+
+QSize TPlotForm::sizeHint() const
+{
+    return kRestoredSize;
 }
 
 QMenu* TPlotForm::ChildMenu()

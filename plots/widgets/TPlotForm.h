@@ -73,6 +73,9 @@ public:
     void ToggleCurve(int curveIndex);
     void LegendDblClick(int item);
 
+    // The size the window comes back to when it is restored from maximized.
+    QSize sizeHint() const override;
+
     QMenu* ChildMenu() override;
     bool OpensMaximized() const override { return true; }
 

@@ -193,6 +193,25 @@ private Q_SLOTS:
         QVERIFY(!m_form->Graphics().PlotWindow(m_form->Graphs().pltLoad));
     }
 
+    // The graph opens maximized and stays so behind a data or table window opened over it,
+    // which keeps the size it is laid out for.
+    void windowsOpenedOverAGraphKeepTheirSize()
+    {
+        QVERIFY(m_form->LoadPlotFile(m_plotFile, true));
+        choose(*m_form, "mLoad");
+        QMdiSubWindow* graph = m_form->Area().activeSubWindow();
+        choose(*m_form, "DataTitle");
+        QMdiSubWindow* title = m_form->Area().activeSubWindow();
+        QVERIFY(title != graph);
+        QVERIFY(!title->isMaximized());
+        QVERIFY(title->width() < graph->width() / 2);
+        QVERIFY(graph->isMaximized());
+        choose(*m_form, "SoilLayerCoordinates1");
+        QVERIFY(!m_form->Area().activeSubWindow()->isMaximized());
+        QVERIFY(graph->isMaximized());
+        saveScreenshot(m_form.get(), "TMainForm-pltLoad-behind");
+    }
+
     // A curve hidden in one window is hidden in the next window of the graph, also after the
     // plots were read again (after a run, or when the project is opened anew).
     void shownFlagsOutliveTheWindowAndAReading()
