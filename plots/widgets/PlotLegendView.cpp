@@ -16,13 +16,14 @@ namespace {
 constexpr int kBorder = 1;
 // Item texts start this far right of the item's left edge.
 constexpr int kTextIndent = 4;
+constexpr int kDesignHeight = 81;
 
 }  // namespace
 
 PlotLegendView::PlotLegendView(QWidget* parent) : QWidget(parent), m_itemHeight(kLegendItemHeight)
 {
     setObjectName(QStringLiteral("Legend"));
-    resize(kLegendDesignWidth, kLegendItemHeight * 5 + 1);
+    resize(kLegendDesignWidth, kDesignHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::SizeAllCursor);
 }

@@ -17,7 +17,7 @@ namespace quarlo {
 class PlotLegendView : public QWidget {
     Q_OBJECT
 public:
-    // Width before it is fitted to its items, and the height of an item, as it opens.
+    // Named "Legend"; at its design size and item height until the window fits it.
     explicit PlotLegendView(QWidget* parent);
 
     void SetEntries(std::vector<LegendEntry> entries);

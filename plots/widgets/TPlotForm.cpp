@@ -76,7 +76,6 @@ void TPlotForm::FormCreate()
     m_fullRange = m_viewRange;
     ActivateCurves(m_plot);
     m_plot.LegendFont = PointSizeOfPixels(kLegendFontPixels, logicalDpiY());
-    m_legend->SetEntries({});
     CurvesChanged();
     FormResize(true);
 }

@@ -387,6 +387,24 @@ private Q_SLOTS:
         QVERIFY(!form->Menu().CurveEntries()[2]->isChecked());
     }
 
+    // The legend's font follows the Font Size choice: 11 points (15 pixels on the 96-dpi
+    // screen) times 4 is 44 points, and items one and a half times that, 66 pixels.
+    void theLegendIsSizedForAFontSize()
+    {
+        TPlotForm* form = open(kEnglish, "pltLoad");
+        QCOMPARE(form->Plot().LegendFont, 11);
+        form->SetupLegend(40);
+        PlotLegendView& legend = form->Legend();
+        QCOMPARE(legend.font().pointSize(), 44);
+        QCOMPARE(legend.ItemHeight(), 66);
+        QCOMPARE(legend.height(), 7 * 66 + 3);
+        const QFontMetrics metrics(legend.font());
+        QCOMPARE(legend.width(), metrics.horizontalAdvance("Curve #1 *") + 96 / 4);
+        form->SetupLegend(10);
+        QCOMPARE(legend.font().pointSize(), 11);
+        QCOMPARE(legend.height(), 7 * 16 + 3);
+    }
+
     void thePlotMenuHasItsEntriesInOrder()
     {
         TPlotForm* form = open(kEnglish, "pltAxial");
