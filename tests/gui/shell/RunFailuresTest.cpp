@@ -1,6 +1,9 @@
 #include <QtTest>
 
 #include <dlfcn.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include "FileDialogDriver.h"
 #include "RunFixture.h"
@@ -21,6 +24,41 @@ QString loadedLibraryWithoutEntry()
         return {};
     return QFileInfo(QString::fromLocal8Bit(info.dli_fname)).canonicalFilePath();
 }
+
+// A folder below `root` whose path is at least `bytes` bytes long.
+QString deepFolder(const QString& root, int bytes)
+{
+    QString deep = root;
+    while (deep.toUtf8().size() < bytes)
+        deep += QStringLiteral("/") + QString(40, QLatin1Char('d'));
+    QDir().mkpath(deep);
+    return deep;
+}
+
+// While it lives, no file this process writes may grow beyond `bytes`: a write past it fails
+// as on a full disk (the signal that would end the process is ignored meanwhile).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_before;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_before);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_before{};
+    void (*m_signal)(int) = SIG_DFL;
+};
 
 }  // namespace
 
@@ -133,14 +171,38 @@ private Q_SLOTS:
         QCOMPARE(m_run.projectFolderFiles(), (QStringList{"not a folder", "pier.qv3d"}));
     }
 
+    // names.dat is cut short (the disk fills while it is written): the engine would read
+    // names cut short, so the run stops with the reason. The project lies deep enough that
+    // names.dat, which holds its path four times, is over 900 bytes; the project file is
+    // under 800.
+    void aNamesFileWrittenInPartStopsTheRun()
+    {
+        const QString project = deepFolder(m_run.folder->path(), 220) + QStringLiteral("/pier.qv3d");
+        QVERIFY(QFile::copy(examplePath("drilled-shaft-si.qv3d"), project));
+        QFile::setPermissions(project, QFile::ReadOwner | QFile::WriteOwner);
+        m_run.form->Files().OpenFileName(project, true);
+        ModalAnswerer answerer;
+        SummaryAnswerer summaries(answerer);
+        {
+            const FileSizeLimit fullDisk(800);
+            choose(*m_run.form, "CompRun");
+        }
+
+        QCOMPARE(answerer.texts().size(), 1);
+        QVERIFY2(answerer.lastText().startsWith(QStringLiteral("An error occured while writing file names\n")),
+                 qPrintable(answerer.lastText()));
+        QVERIFY2(answerer.lastText().endsWith(QStringLiteral("File too large")), qPrintable(answerer.lastText()));
+        QVERIFY(summaries.shown.isEmpty());
+        QVERIFY(QFileInfo(project).size() < 800);
+        QCOMPARE(QDir(QFileInfo(project).path()).entryList(QDir::Files), QStringList{"pier.qv3d"});
+        QCOMPARE(m_run.workEntries(), QStringList());
+    }
+
     // A project whose full path is longer than the engine reads would have the engine read
     // and write other files: it is refused before the call.
     void aPathTheEngineCannotHoldIsRefused()
     {
-        QString deep = m_run.folder->path();
-        while (deep.toUtf8().size() < 260)
-            deep += QStringLiteral("/") + QString(40, QLatin1Char('d'));
-        QVERIFY(QDir().mkpath(deep));
+        const QString deep = deepFolder(m_run.folder->path(), 260);
         const QString project = deep + QStringLiteral("/pier.qv3d");
         QVERIFY(QFile::copy(examplePath("drilled-shaft-si.qv3d"), project));
         QFile::setPermissions(project, QFile::ReadOwner | QFile::WriteOwner);
