@@ -170,11 +170,6 @@ private Q_SLOTS:
         const QList<QPair<const char*, const char*>> rows{
             {"CompRun", "Run Analysis"},
             {"SpeedButton4", "Run Analysis"},
-            {"mLoad", "Load Distribution"},
-            {"mAxial", "Axial Load vs Settlement"},
-            {"mtzcurves", "t-z Curves (side friction)"},
-            {"mTip", "Q-w Curve (tip resistance)"},
-            {"ExportExcel", "Export Plots to Excel"},
             {"HelpContents", "Contents"},
             {"UsersManual1", "User's Manual"},
             {"TechnicalManual1", "Technical Manual"},
