@@ -14,8 +14,6 @@
 #include "FileCommands.h"
 #include "GraphDefinitions.h"
 #include "LargestProject.h"
-#include "LoadPlotFile.h"
-#include "ModelFileNames.h"
 #include "ProgramData.h"
 #include "TMainForm.h"
 
@@ -39,35 +37,20 @@ private:
     QTimer m_timer;
 };
 
-struct RunSetup {
-    TMainForm form;
-    GraphDefinitions graphs;
-    bool loaded = false;
-
-    RunSetup()
-    {
-        const auto path = bench::scratchDir() / "largest-run.qv3d";
-        bench::writeLargestProject(path, 0);
-        form.Files().OpenFileName(QString::fromStdString(path.string()), true);
-        // The graphs' own reader, which the plot windows read the file with.
-        form.SetPlotFileLoader([this](const QString& fileName, bool) {
-            loaded = LoadPlotFile(graphs, ModelFileName(fileName), form.Project().Units()).Loaded;
-            return loaded;
-        });
-    }
-};
-
 void BM_RunLargestProjectFromTheProgram(benchmark::State& state)
 {
-    RunSetup setup;
+    const auto path = bench::scratchDir() / "largest-run.qv3d";
+    bench::writeLargestProject(path, 0);
+    TMainForm form;
+    form.Files().OpenFileName(QString::fromStdString(path.string()), true);
     ModalCloser closer;
     for (auto _ : state) {
-        setup.form.Computation().CompRunClick();
-        if (!setup.loaded)
+        form.Computation().CompRunClick();
+        if (!form.PlotsLoaded())
             state.SkipWithError("the run's plots were not read");
     }
-    state.counters["tz_curves"] = setup.graphs.pltTZcurves.CurveCount();
-    state.counters["load_curves"] = setup.graphs.pltLoad.CurveCount();
+    state.counters["tz_curves"] = form.Graphs().pltTZcurves.CurveCount();
+    state.counters["load_curves"] = form.Graphs().pltLoad.CurveCount();
 }
 BENCHMARK(BM_RunLargestProjectFromTheProgram)->Unit(benchmark::kMillisecond);
 

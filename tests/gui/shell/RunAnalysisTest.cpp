@@ -1,5 +1,8 @@
 #include <QtTest>
 
+#include <cmath>
+
+#include "GraphDefinitions.h"
 #include "RunFixture.h"
 #include "ScopedNumericLocale.h"
 
@@ -81,6 +84,46 @@ private Q_SLOTS:
         QCOMPARE(m_run.form->Project().FileName, ModelFileName(project));
     }
 
+    // The load-settlement graph after a run holds the engine's head loads and movements, worked
+    // by hand in docs/hand-checks.md (first and second tip movement of each example): point 0
+    // is the origin, the head load as written to four significant digits (held to half a unit
+    // of its last digit, as is the movement), in kips for an English project (pounds / 1000), in kN for SI.
+    void theLoadSettlementGraphHoldsTheRunsResults_data()
+    {
+        QTest::addColumn<QString>("example");
+        QTest::addColumn<double>("load1");
+        QTest::addColumn<double>("movement1");
+        QTest::addColumn<double>("load2");
+        QTest::addColumn<double>("movement2");
+        QTest::newRow("SI, kN and m") << "drilled-shaft-si.qv3d" << 815.31 << 0.0014429 << 1458.40 << 0.0033539;
+        QTest::newRow("English, kips and in")
+            << "driven-pile-clay-english.qv3d" << 48.7446 << 0.032566 << 137.694 << 0.12710;
+    }
+
+    void theLoadSettlementGraphHoldsTheRunsResults()
+    {
+        QFETCH(QString, example);
+        QFETCH(double, load1);
+        QFETCH(double, movement1);
+        QFETCH(double, load2);
+        QFETCH(double, movement2);
+        m_run.openExample(example, "pile.qv3d");
+        ModalAnswerer answerer;
+        SummaryAnswerer summaries(answerer);
+        choose(*m_run.form, "CompRun");
+
+        QCOMPARE(summaries.shown.size(), 1);
+        QCOMPARE(summaries.shown.first().status, kStatusCompleted);
+        const TGraphPlot& axial = m_run.form->Graphs().pltAxial;
+        QCOMPARE(axial.CurveCount(), 1);
+        QCOMPARE(double(axial.CurvePoint(0, 0).X), 0.0);
+        QCOMPARE(double(axial.CurvePoint(0, 0).Y), 0.0);
+        QVERIFY(asWritten(axial.CurvePoint(0, 1).X, load1));
+        QVERIFY(asWritten(axial.CurvePoint(0, 1).Y, movement1));
+        QVERIFY(asWritten(axial.CurvePoint(0, 2).X, load2));
+        QVERIFY(asWritten(axial.CurvePoint(0, 2).Y, movement2));
+    }
+
     // A project that stops the engine: its status is shown with its meaning, and the graphs
     // of the run before are not offered for it. The pile, 25 m long, reaches below the soil
     // layers, which end at 20 m: no tip curve (status 20).
@@ -152,6 +195,17 @@ private Q_SLOTS:
     }
 
 private:
+    // `shown` is `expected` written with four significant digits: within half a unit of the
+    // fourth digit.
+    static bool asWritten(long double shown, double expected)
+    {
+        const double halfUnit = 0.5 * std::pow(10.0, std::floor(std::log10(std::abs(expected))) - 3);
+        if (std::abs(double(shown) - expected) <= halfUnit * (1 + 1e-9))
+            return true;
+        qWarning("%.9g is not %.9g to four significant digits", double(shown), expected);
+        return false;
+    }
+
     static QByteArray withoutDateLine(const QString& fileName)
     {
         QFile file(fileName);

@@ -1,9 +1,9 @@
 #pragma once
 
 // What the tests of the Run Analysis command share: the main window on a project in a folder
-// of its own, the real engine beside the test program, the graphs read by the plot model, a
-// private folder for the run's names.dat that the test can look into, and the run summary
-// read back as the user sees it.
+// of its own, the real engine beside the test program, the program's own graphs (each plot
+// file the run reads is recorded on its way to them), a private folder for the run's
+// names.dat that the test can look into, and the run summary read back as the user sees it.
 
 #include <QDialog>
 #include <QDir>
@@ -19,9 +19,7 @@
 
 #include "ComputationCommands.h"
 #include "FileTestFixture.h"
-#include "GraphDefinitions.h"
-#include "LoadPlotFile.h"
-#include "Messages.h"
+#include "GraphicsCommands.h"
 #include "ModelFileNames.h"
 #include "RunBridge.h"
 
@@ -121,8 +119,8 @@ inline std::string numericLocale()
     return std::setlocale(LC_NUMERIC, nullptr);
 }
 
-// The main window on a project folder, its graphs read by the plot model as the graphs of
-// the program do, and the run's private folders made in `work`.
+// The main window on a project folder, the plot files it reads recorded, and the run's private
+// folders made in `work`.
 class RunFixture {
 public:
     void start()
@@ -134,12 +132,10 @@ public:
         bridge().SetWorkFolderParent(work.path());
         form->SetPlotFileLoader([this](const QString& fileName, bool showErrors) {
             loads << fileName;
-            const PlotLoadResult result = LoadPlotFile(graphs, ModelFileName(fileName), form->Project().Units());
-            if (!result.Loaded && showErrors)
-                ShowInformation(form.get(), result.Message);
+            const bool read = form->Graphics().ReadPlotFile(fileName, showErrors);
             if (duringLoad)
                 duringLoad();
-            return result.Loaded;
+            return read;
         });
     }
     void end() { endFileTest(folder, form); }
@@ -162,7 +158,6 @@ public:
     std::unique_ptr<ProjectFolder> folder;
     std::unique_ptr<TMainForm> form;
     QTemporaryDir work;
-    GraphDefinitions graphs;
     QStringList loads;
     std::function<void()> duringLoad;
 };
