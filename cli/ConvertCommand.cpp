@@ -40,7 +40,7 @@ int convertProject(const std::string& in, const std::string& out, std::ostream& 
     try {
         project->SaveToFile();
     } catch (const EInOutError& error) {
-        log << oneLine(error.what()) << "\n";
+        log << OneLine(error.what()) << "\n";
         return 1;
     }
     log << in << " -> " << out << "\n";

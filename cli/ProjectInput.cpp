@@ -9,22 +9,10 @@ std::unique_ptr<TProgramData> readProject(ProjectTables& tables, const std::stri
         err << path << ": " << note << "\n";
     }
     if (!project->ReadError.empty()) {
-        err << path << ": " << oneLine(project->ReadError) << "\n";
+        err << path << ": " << OneLine(project->ReadError) << "\n";
         return nullptr;
     }
     return project;
-}
-
-std::string oneLine(const std::string& message) {
-    std::string text;
-    for (const char c : message) {
-        if (c == '\r') {
-            text += ": ";
-        } else if (c != '\n') {
-            text += c;
-        }
-    }
-    return text;
 }
 
 }  // namespace quarlo::cli

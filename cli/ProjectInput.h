@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "OneLine.h"
 #include "ProgramData.h"
 
 namespace quarlo::cli {
@@ -15,8 +16,5 @@ namespace quarlo::cli {
 // engine would read differently goes to `tolerated` and to `err`, one line each.
 std::unique_ptr<TProgramData> readProject(ProjectTables& tables, const std::string& path, std::ostream& err,
                                           std::vector<std::string>& tolerated);
-
-// A message of the readers on one terminal line: their carriage return becomes ": ".
-std::string oneLine(const std::string& message);
 
 }  // namespace quarlo::cli

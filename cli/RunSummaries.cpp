@@ -15,13 +15,13 @@ void summarize(ProjectTables& tables, ProjectRun& run)
     const std::string& path = run.files.input;
     const auto project = TProgramData::CreateFromFile(tables, path, !TProgramData::IsOldFormatName(path));
     if (!project->ReadError.empty()) {
-        run.summaryProblem = "the project cannot be read: " + oneLine(project->ReadError);
+        run.summaryProblem = "the project cannot be read: " + OneLine(project->ReadError);
         return;
     }
     try {
         run.summary = SummarizeRunFile(run.files.plot, *project);
     } catch (const EInOutError& error) {
-        run.summaryProblem = "the plot data file cannot be read: " + oneLine(error.what());
+        run.summaryProblem = "the plot data file cannot be read: " + OneLine(error.what());
     }
 }
 

@@ -8,7 +8,6 @@
 #include "MenuItems.h"
 #include "Messages.h"
 #include "ModelFileNames.h"
-#include "NotAvailable.h"
 #include "ProgramData.h"
 #include "ProjectFileNames.h"
 #include "TMainForm.h"
@@ -16,7 +15,8 @@
 
 namespace quarlo {
 
-ComputationCommands::ComputationCommands(TMainForm& form, QMenuBar& menuBar) : QObject(&form), m_form(form)
+ComputationCommands::ComputationCommands(TMainForm& form, QMenuBar& menuBar)
+    : QObject(&form), m_form(form), m_run(form)
 {
     m_menu = AddMenu(menuBar, "ComputationMenu", QStringLiteral("&Computation"));
     QMenu& menu = *m_menu;
@@ -35,7 +35,7 @@ ComputationCommands::ComputationCommands(TMainForm& form, QMenuBar& menuBar) : Q
 
 void ComputationCommands::CompRunClick()
 {
-    ShowNotAvailableYet(&m_form, QStringLiteral("Run Analysis"));
+    m_run.CompRunClick();
 }
 
 void ComputationCommands::CompInputClick()

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "RunBridge.h"
 #include "SingleChild.h"
 
 class QAction;
@@ -20,6 +21,7 @@ class ComputationCommands : public QObject {
 public:
     ComputationCommands(TMainForm& form, QMenuBar& menuBar);
 
+    // Saves the project, runs the engine on it and shows what the run gave.
     void CompRunClick();
     // The project data file, the run notes (".qv3r") and the report (".qv3o") in the text
     // editor the user chose (Options), or the desktop's program for them.
@@ -33,6 +35,7 @@ public:
 
     // The elevation view, open at most once; the elevation-view work sets its factory.
     SingleChild& ElevationView() { return m_elevationView; }
+    RunBridge& Run() { return m_run; }
 
 private:
     QAction* item(const char* name) const;
@@ -41,6 +44,7 @@ private:
     TMainForm& m_form;
     QMenu* m_menu = nullptr;
     SingleChild m_elevationView{QStringLiteral("View Soil Layer Coordinates")};
+    RunBridge m_run;
 };
 
 }  // namespace quarlo
