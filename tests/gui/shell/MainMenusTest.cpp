@@ -175,10 +175,6 @@ private Q_SLOTS:
             {"mtzcurves", "t-z Curves (side friction)"},
             {"mTip", "Q-w Curve (tip resistance)"},
             {"ExportExcel", "Export Plots to Excel"},
-            {"HelpContents", "Contents"},
-            {"UsersManual1", "User's Manual"},
-            {"TechnicalManual1", "Technical Manual"},
-            {"CheckforUpdates1", "Check for Updates"},
         };
         for (const auto& [item, command] : rows)
             QTest::newRow(item) << item << command;
