@@ -48,3 +48,5 @@ install(FILES ${PROJECT_SOURCE_DIR}/README.md
         DESTINATION ${QUARLO_DOC_DIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/manual/ DESTINATION ${QUARLO_DOC_DIR}/manual
         FILES_MATCHING PATTERN "*.md" PATTERN "*.png" PATTERN "*.svg")
+# Where the README's picture is, seen from the README.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/images/ DESTINATION ${QUARLO_DOC_DIR}/docs/images)
