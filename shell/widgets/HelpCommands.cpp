@@ -28,11 +28,16 @@ HelpCommands::HelpCommands(TMainForm& form, QMenuBar& menuBar) : QObject(&form),
 
 HelpCommands::~HelpCommands() = default;
 
-HelpWindow& HelpCommands::ShowHelp(const QString& pathAndAnchor)
+HelpWindow& HelpCommands::window()
 {
     if (!m_window)
         m_window = std::make_unique<HelpWindow>();
-    m_window->Open(pathAndAnchor);
+    return *m_window;
+}
+
+HelpWindow& HelpCommands::ShowHelp(const QString& pathAndAnchor)
+{
+    window().Open(pathAndAnchor);
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
@@ -46,11 +51,11 @@ void HelpCommands::HelpContentsClick()
 
 void HelpCommands::showManual(const QString& page, const QString& name)
 {
-    HelpWindow& help = ShowHelp(kHelpContentsPage);
-    if (help.HasPage(page))
-        help.Open(page);
-    else
-        ShowInformation(&help, QStringLiteral("The %1 is not part of this installation.").arg(name));
+    if (window().HasPage(page)) {
+        ShowHelp(page);
+        return;
+    }
+    ShowInformation(&ShowHelp(kHelpContentsPage), QStringLiteral("The %1 is not part of this installation.").arg(name));
 }
 
 void HelpCommands::UsersManual1Click()

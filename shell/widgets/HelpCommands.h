@@ -35,6 +35,8 @@ public:
     HelpWindow* Window() const { return m_window.get(); }
 
 private:
+    // The help window, made on first use.
+    HelpWindow& window();
     void showManual(const QString& page, const QString& name);
 
     TMainForm& m_form;
