@@ -139,19 +139,15 @@ void HelpWindow::GoHome()
 
 void HelpWindow::pageChanged(const QUrl& url)
 {
-    const QString title = pageTitle();
-    setWindowTitle(title.isEmpty() ? kWindowTitle : kWindowTitle + QStringLiteral(" - ") + title);
+    const QString title = m_browser->documentTitle();
+    // The contents page is titled as the help itself.
+    setWindowTitle(title.isEmpty() || title == kWindowTitle ? kWindowTitle : kWindowTitle + QStringLiteral(" - ") + title);
     markMatches();
     // A page chosen among the search results opens at its first match.
     const bool fromSearch = HelpPath(m_previousPage) == kSearchResultsPage && HelpPath(url) != kSearchResultsPage;
     m_previousPage = url;
     if (fromSearch && url.fragment().isEmpty() && !m_findBox->text().trimmed().isEmpty())
         FindNext();
-}
-
-QString HelpWindow::pageTitle() const
-{
-    return m_browser->documentTitle();
 }
 
 void HelpWindow::find(bool backward)
@@ -210,9 +206,10 @@ void HelpWindow::SearchAllPages()
 
 bool HelpWindow::printOn(QPrinter& printer)
 {
-    const QString title = pageTitle();
+    // The page's foot names it as the window's title does.
+    const QString footer = windowTitle();
     return PrintOnto(this, printer, [&](QPainter& painter, QPrinter& target) {
-        PaintDocumentPages(painter, target, *m_browser->document(), kWindowTitle + QStringLiteral(" - ") + title);
+        PaintDocumentPages(painter, target, *m_browser->document(), footer);
     });
 }
 
@@ -225,7 +222,7 @@ QString HelpWindow::pdfFileName() const
 void HelpWindow::PrintPage()
 {
     PrintJob job;
-    job.documentName = kWindowTitle + QStringLiteral(" - ") + pageTitle();
+    job.documentName = windowTitle();
     job.pdfFileName = pdfFileName();
     if (const std::unique_ptr<QPrinter> printer = ChoosePrintTarget(this, job))
         printOn(*printer);
@@ -242,7 +239,7 @@ void HelpWindow::ExportPdf()
     if (fileName.isEmpty())
         return;
     PrintJob job;
-    job.documentName = kWindowTitle + QStringLiteral(" - ") + pageTitle();
+    job.documentName = windowTitle();
     const std::unique_ptr<QPrinter> printer = MakePdfPrinter(fileName, job);
     if (printOn(*printer))
         statusBar()->showMessage(QStringLiteral("The page was saved as %1.").arg(QDir::toNativeSeparators(printer->outputFileName())));

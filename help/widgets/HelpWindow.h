@@ -57,7 +57,6 @@ private:
     // Marks every match of the find box on the page and says how many there are.
     void markMatches();
     bool printOn(QPrinter& printer);
-    QString pageTitle() const;
     QString pdfFileName() const;
 
     std::unique_ptr<HelpLibrary> m_library;

@@ -55,7 +55,7 @@ private Q_SLOTS:
         QCOMPARE(HelpPath(browser.source()), QStringLiteral("technical/downdrag.md"));
         m_help->GoHome();
         QCOMPARE(browser.source(), HelpUrl(kHelpContentsPage));
-        QCOMPARE(m_help->windowTitle(), QStringLiteral("QUARLO Help - QUARLO Help"));
+        QCOMPARE(m_help->windowTitle(), QStringLiteral("QUARLO Help"));
     }
 
     void theContentsPageLinksBothManualsAndTheirChapters()
