@@ -12,6 +12,9 @@ namespace quarlo {
 ChildArea::ChildArea(QWidget* parent) : QMdiArea(parent)
 {
     setBackground(Qt::white);
+    // A maximized child (a graph) stays maximized behind the others: a window activated over
+    // it keeps its own size, which the data and table windows are laid out for.
+    setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     connect(this, &QMdiArea::subWindowActivated, this, &ChildArea::activationChanged);
 }
 
@@ -27,8 +30,16 @@ QMdiSubWindow* ChildArea::AddChild(QWidget* widget)
     subWindow->installEventFilter(this);
     {
         const QScopedValueRollback adding(m_adding, true);
+        const ChildWindow* child = ChildOf(subWindow);
+        const bool maximized = child && child->OpensMaximized();
         widget->show();
-        subWindow->show();
+        if (maximized) {
+            // Restored later, the window comes back at the size it asks for, not as a title bar.
+            subWindow->resize(subWindow->sizeHint());
+            subWindow->showMaximized();
+        }
+        else
+            subWindow->show();
         setActiveSubWindow(subWindow);
     }
     m_refusedWhileAdding = false;

@@ -13,13 +13,15 @@ class ChildWindow;
 // The main window's document area. Beyond QMdiArea it keeps the fill-and-store rule of the
 // child windows: the child that stops being active stores its edits (and stays active when
 // it refuses), the child that becomes active fills itself, and a child closes only when it
-// agrees. Children are destroyed when closed.
+// agrees. Children are destroyed when closed. A maximized child stays maximized when another
+// becomes active; that one keeps its own size.
 class ChildArea : public QMdiArea {
     Q_OBJECT
 public:
     explicit ChildArea(QWidget* parent = nullptr);
 
-    // Shows `widget` as a new child window (taking ownership) and makes it active.
+    // Shows `widget` as a new child window (taking ownership) and makes it active; maximized
+    // when it is a ChildWindow that opens so.
     QMdiSubWindow* AddChild(QWidget* widget);
     // The active child stores its edits; false when it refused an entry.
     bool CommitActiveChild();

@@ -1,5 +1,7 @@
 #pragma once
 
+class QMenu;
+
 namespace quarlo {
 
 // A child window of the main window's document area that shows part of the project. It fills
@@ -20,6 +22,11 @@ public:
     virtual bool FormCloseQuery() { return FormDeactivate(); }
     // The project's unit system changed while the window is open.
     virtual void UnitsChanged() {}
+    // The window's own menu, which the main window shows in its menu bar, after its File
+    // menu, while this window is the active child; none by default. The window owns it.
+    virtual QMenu* ChildMenu() { return nullptr; }
+    // The window opens maximized in the document area.
+    virtual bool OpensMaximized() const { return false; }
 };
 
 }  // namespace quarlo

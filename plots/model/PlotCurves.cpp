@@ -55,7 +55,9 @@ std::vector<CurvePath> CurvePaths(const TGraphPlot& plot, const PlotMapping& map
         const TLine& curve = plot.Curve(i);
         if (!curve.Active)
             continue;
-        if (curve.Shown)
+        // A curve without points keeps its colour slot but has nothing to draw: no marker
+        // may stand for it anywhere, least of all at the origin.
+        if (curve.Shown && !curve.Points.empty())
             paths.push_back(pathOf(plot, i, slot, mapping));
         ++slot;
     }

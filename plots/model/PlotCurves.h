@@ -42,7 +42,7 @@ struct CurvePath {
 };
 
 // The curves to draw, clipped by the caller to the plot rectangle: the active, shown
-// curves, none when the first curve has fewer than two points. With Markers = n > 0 the
+// curves that have points, none when the first curve has fewer than two points. With Markers = n > 0 the
 // first point and every n-th point carry a marker.
 std::vector<CurvePath> CurvePaths(const TGraphPlot& plot, const PlotMapping& mapping);
 

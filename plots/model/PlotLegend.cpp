@@ -20,6 +20,30 @@ LegendFont LegendFontFor(int sizeFont, int legendFont)
     return {points, points * 3 / 2};
 }
 
+int PointSizeOfPixels(int pixels, int ppi)
+{
+    constexpr int kPointsPerInch = 72;
+    return ppi > 0 ? pixels * kPointsPerInch / ppi : 0;
+}
+
+int LegendItemAt(int y, int itemHeight, int itemCount)
+{
+    if (y < 0 || itemHeight <= 0)
+        return -1;
+    const int item = y / itemHeight;
+    return item < itemCount ? item : -1;
+}
+
+bool LegendVisible(const TGraphPlot& plot, const std::vector<LegendEntry>& entries)
+{
+    return plot.ShowLegend && ShowLegendOffered(entries);
+}
+
+bool ShowLegendOffered(const std::vector<LegendEntry>& entries)
+{
+    return !entries.empty();
+}
+
 int LegendWidth(const std::vector<LegendEntry>& entries, int width,
                 const std::function<int(const std::string&)>& textWidth, int extra)
 {

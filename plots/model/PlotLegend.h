@@ -32,6 +32,21 @@ int LegendWidth(const std::vector<LegendEntry>& entries, int width,
 // The legend's height: its items plus 3 pixels of border.
 int LegendHeight(const std::vector<LegendEntry>& entries, int itemHeight);
 
+// The point size of a font `pixels` high on a device of `ppi` dots per inch, in whole points
+// (the 15-pixel legend font is 11 points on a 96-dpi screen).
+int PointSizeOfPixels(int pixels, int ppi);
+
+// The item under a point `y` pixels below the legend's top edge, or -1 where there is none
+// (above the first item, below the last).
+int LegendItemAt(int y, int itemHeight, int itemCount);
+
+// The legend is on screen while the plot's ShowLegend is set and there is an item to list.
+bool LegendVisible(const TGraphPlot& plot, const std::vector<LegendEntry>& entries);
+// "Show Legend" is offered whenever there is an item to list, whether the legend is shown
+// or not: a legend hidden in one window stays hidden in the next (ShowLegend lives in the
+// plot), and without the entry it could never be brought back.
+bool ShowLegendOffered(const std::vector<LegendEntry>& entries);
+
 // The legend with its bottom right corner on that of the graph, where the window puts it
 // when it opens and after a Font Size change.
 PixelRect LegendAtCorner(const PixelRect& plotRect, PixelSize legend);

@@ -106,19 +106,10 @@ bool isReadOnly(const std::string& path) {
     return (status.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
 
-}  // namespace
-
-void writeFileAtomically(const std::string& path, const std::string& contents) {
-    const std::string target = resolvedTarget(path);
-    if (isReadOnly(target)) {
-        raise(path, EACCES);
-    }
-    std::string temporary;
-    const int fd = createTemporary(target, temporary);
-    if (fd < 0) {
-        raise(path, errno);
-    }
-    const bool complete = writeAll(fd, contents) && keepMode(fd, target) && ::fsync(fd) == 0;
+// Everything after the new file's contents are in place: its permission bits, the flush to
+// disk and the rename over the target. The new file is removed when any of it fails.
+void commit(int fd, const std::string& temporary, const std::string& target, const std::string& path) {
+    const bool complete = keepMode(fd, target) && ::fsync(fd) == 0;
     const int error = errno;
     const bool closed = ::close(fd) == 0;
     if (!complete || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
@@ -127,6 +118,57 @@ void writeFileAtomically(const std::string& path, const std::string& contents) {
         raise(path, failure);
     }
     syncDirectory(target);
+}
+
+// The target the new file replaces, refused before anything is written when it is read-only.
+std::string writableTarget(const std::string& path) {
+    const std::string target = resolvedTarget(path);
+    if (isReadOnly(target)) {
+        raise(path, EACCES);
+    }
+    return target;
+}
+
+}  // namespace
+
+void writeFileAtomically(const std::string& path, const std::string& contents) {
+    const std::string target = writableTarget(path);
+    std::string temporary;
+    const int fd = createTemporary(target, temporary);
+    if (fd < 0) {
+        raise(path, errno);
+    }
+    if (!writeAll(fd, contents)) {
+        const int error = errno;
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        raise(path, error);
+    }
+    commit(fd, temporary, target, path);
+}
+
+void writeFileAtomically(const std::string& path, const std::function<void(const std::string& newFile)>& fill) {
+    const std::string target = writableTarget(path);
+    std::string temporary;
+    const int created = createTemporary(target, temporary);
+    if (created < 0) {
+        raise(path, errno);
+    }
+    ::close(created);
+    try {
+        fill(temporary);
+    } catch (...) {
+        ::unlink(temporary.c_str());
+        throw;
+    }
+    // Opened again by name: the writer may have replaced the file rather than written into it.
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        raise(path, error);
+    }
+    commit(fd, temporary, target, path);
 }
 
 }  // namespace quarlo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace quarlo {
@@ -11,5 +12,11 @@ namespace quarlo {
 // failure removes the new file, leaves the target as it was and raises EInOutError
 // with the reason.
 void writeFileAtomically(const std::string& path, const std::string& contents);
+
+// The same replacement for contents that a writer of its own puts into a file by name (a
+// library that opens and writes the file itself): `fill` gets the name of the new file
+// beside the target, already created and empty, and must write it completely or throw. What
+// it throws passes on after the new file is removed; the target stays as it was.
+void writeFileAtomically(const std::string& path, const std::function<void(const std::string& newFile)>& fill);
 
 }  // namespace quarlo

@@ -1,5 +1,7 @@
 #include "FileCommandRules.h"
 
+#include <cctype>
+
 #include "ProgramData.h"
 #include "ProjectFileNames.h"
 
@@ -8,6 +10,19 @@ namespace quarlo {
 namespace {
 
 constexpr std::string::size_type kOldExtensionLength = 4;  // ".qvd"
+
+bool HasCurrentExtension(const std::string& fileName)
+{
+    static const std::string extension = ".qv3d";
+    if (fileName.size() < extension.size())
+        return false;
+    for (std::string::size_type i = 0; i < extension.size(); ++i) {
+        const char c = fileName[fileName.size() - extension.size() + i];
+        if (std::tolower(static_cast<unsigned char>(c)) != extension[i])
+            return false;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -26,6 +41,13 @@ std::string CurrentFormatFileName(const std::string& fileName)
 bool OpensInCurrentFormat(const std::string& fileName)
 {
     return !TProgramData::IsOldFormatName(fileName);
+}
+
+bool OpensInCurrentFormat(const std::string& fileName, bool oldFormatChosen)
+{
+    if (TProgramData::IsOldFormatName(fileName))
+        return false;
+    return HasCurrentExtension(fileName) || !oldFormatChosen;
 }
 
 }  // namespace quarlo

@@ -22,4 +22,10 @@ std::string CurrentFormatFileName(const std::string& fileName);
 // without them.
 bool OpensInCurrentFormat(const std::string& fileName);
 
+// A file chosen in the Open dialog: its extension decides when it names one of the two formats
+// (".qvd" old, ".qv3d" current), whichever file type the dialog showed, because the other
+// reading fails on an old file and drops the factors of a current one; any other name is read
+// as the file type chosen says.
+bool OpensInCurrentFormat(const std::string& fileName, bool oldFormatChosen);
+
 }  // namespace quarlo

@@ -1,18 +1,46 @@
 #include "GraphicsCommands.h"
 
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 
 #include "CommandRules.h"
+#include "LoadPlotFile.h"
 #include "MenuItems.h"
-#include "NotAvailable.h"
+#include "ModelFileNames.h"
+#include "Messages.h"
 #include "ProgramData.h"
+#include "TDlgExport.h"
 #include "TMainForm.h"
+#include "TPlotForm.h"
 
 namespace quarlo {
 
-GraphicsCommands::GraphicsCommands(TMainForm& form, QMenuBar& menuBar) : QObject(&form), m_form(form)
+namespace {
+
+// The loader's message, and below it where in the file the reading stopped.
+QString readingError(const PlotLoadResult& result)
 {
+    QString text = QString::fromStdString(result.Message);
+    if (!result.Detail.empty())
+        text += QStringLiteral("\n\n") + QString::fromStdString(result.Detail);
+    return text;
+}
+
+}  // namespace
+
+GraphicsCommands::GraphicsCommands(TMainForm& form, QMenuBar& menuBar)
+    : QObject(&form),
+      m_form(form),
+      m_load{&form.Graphs().pltLoad, QStringLiteral("pltLoad"), SingleChild(QStringLiteral("Load Distribution"))},
+      m_axial{&form.Graphs().pltAxial, QStringLiteral("pltAxial"),
+              SingleChild(QStringLiteral("Axial Load vs Settlement"))},
+      m_tzCurves{&form.Graphs().pltTZcurves, QStringLiteral("pltTZcurves"), SingleChild(QStringLiteral("t-z Curves"))},
+      m_tip{&form.Graphs().PltQW, QStringLiteral("PltQW"), SingleChild(QStringLiteral("Q-w Curve"))}
+{
+    for (GraphWindow* graph : {&m_load, &m_axial, &m_tzCurves, &m_tip})
+        graph->window.SetFactory([graph] { return new TPlotForm(*graph->plot, graph->name); });
+
     m_menu = AddMenu(menuBar, "GraphicsMenu", QStringLiteral("&Graphics"));
     QMenu& menu = *m_menu;
     QWidget* boxes = &form;
@@ -26,29 +54,35 @@ GraphicsCommands::GraphicsCommands(TMainForm& form, QMenuBar& menuBar) : QObject
     OnMenuOpening(menu, boxes, [this] { GraphicsMenuClick(); });
 }
 
+void GraphicsCommands::showPlot(GraphWindow& graph)
+{
+    graph.window.Show(m_form.Area());
+}
+
 void GraphicsCommands::mLoadClick()
 {
-    ShowNotAvailableYet(&m_form, QStringLiteral("Load Distribution"));
+    showPlot(m_load);
 }
 
 void GraphicsCommands::mAxialClick()
 {
-    ShowNotAvailableYet(&m_form, QStringLiteral("Axial Load vs Settlement"));
+    showPlot(m_axial);
 }
 
 void GraphicsCommands::mtzcurvesClick()
 {
-    ShowNotAvailableYet(&m_form, QStringLiteral("t-z Curves (side friction)"));
+    showPlot(m_tzCurves);
 }
 
 void GraphicsCommands::mTipClick()
 {
-    ShowNotAvailableYet(&m_form, QStringLiteral("Q-w Curve (tip resistance)"));
+    showPlot(m_tip);
 }
 
 void GraphicsCommands::ExportExcelClick()
 {
-    ShowNotAvailableYet(&m_form, QStringLiteral("Export Plots to Excel"));
+    TDlgExport dialog(m_form.Graphs(), m_form.PlotsLoaded(), WindowFileName(m_form.Project().FileName), &m_form);
+    dialog.exec();
 }
 
 void GraphicsCommands::GraphicsMenuClick()
@@ -56,6 +90,26 @@ void GraphicsCommands::GraphicsMenuClick()
     const bool enabled = PlotCommandsEnabled(m_form.PlotsLoaded(), m_form.Project().FileName);
     for (QAction* action : m_menu->actions())
         action->setEnabled(enabled);
+    // The plot data file may have gone since the buttons were last set.
+    m_form.CheckSpeedButtons();
+}
+
+bool GraphicsCommands::ReadPlotFile(const QString& fileName, bool showErrors)
+{
+    const PlotLoadResult result =
+        LoadPlotFile(m_form.Graphs(), QFile::encodeName(fileName).toStdString(), m_form.Project().Units());
+    if (!result.Loaded && showErrors)
+        ShowInformation(&m_form, readingError(result));
+    return result.Loaded;
+}
+
+QWidget* GraphicsCommands::PlotWindow(const TGraphPlot& plot) const
+{
+    for (const GraphWindow* graph : {&m_load, &m_axial, &m_tzCurves, &m_tip}) {
+        if (graph->plot == &plot)
+            return graph->window.Window();
+    }
+    return nullptr;
 }
 
 }  // namespace quarlo

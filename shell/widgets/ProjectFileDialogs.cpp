@@ -88,7 +88,8 @@ std::optional<OpenChoice> AskOpenFileName(QWidget* parent)
     const std::optional<QString> chosen = chosenFile(dialog);
     if (!chosen)
         return std::nullopt;
-    return OpenChoice{*chosen, dialog.selectedNameFilter() != kOldFormatFilter};
+    const bool oldFormatChosen = dialog.selectedNameFilter() == kOldFormatFilter;
+    return OpenChoice{*chosen, OpensInCurrentFormat(ModelFileName(*chosen), oldFormatChosen)};
 }
 
 std::optional<QString> AskSaveFileName(QWidget* parent, const TProgramData& project)

@@ -4,12 +4,15 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QUrl>
 
 #include "ApplicationSetup.h"
 #include "ChildArea.h"
+#include "ChildWindow.h"
 #include "CommandRules.h"
 #include "ComputationCommands.h"
 #include "DataCommands.h"
@@ -72,6 +75,10 @@ TMainForm::TMainForm(QWidget* parent)
     readSettings();
     setAcceptDrops(true);
     installDataWindows();
+    SetPlotFileLoader([this](const QString& fileName, bool showErrors) {
+        return m_graphics->ReadPlotFile(fileName, showErrors);
+    });
+    connect(m_area, &QMdiArea::subWindowActivated, this, &TMainForm::MergeChildMenu);
 
     resize(675, 455);
     SetCaption();
@@ -84,6 +91,7 @@ TMainForm::~TMainForm()
     // Table windows belong to their tables, which close them their own way; the other children
     // go with the document area while the project they show still exists.
     m_tables.CloseForms();
+    disconnect(m_area, nullptr, this, nullptr);
     delete m_area;
 }
 
@@ -169,13 +177,35 @@ void TMainForm::SetPlotsLoaded(bool loaded)
 
 bool TMainForm::LoadPlotFile(const QString& fileName, bool showErrors)
 {
-    return m_plotFileLoader && m_plotFileLoader(fileName, showErrors);
+    const bool loaded = m_plotFileLoader && m_plotFileLoader(fileName, showErrors);
+    SetPlotsLoaded(loaded);
+    return loaded;
 }
 
 void TMainForm::LoadProjectPlots()
 {
     const QString plotFile = WindowFileName(PlotFileName(m_project->FileName));
     SetPlotsLoaded(QFileInfo(plotFile).isFile() && LoadPlotFile(plotFile, false));
+}
+
+void TMainForm::MergeChildMenu()
+{
+    ChildWindow* child = ChildArea::ChildOf(m_area->activeSubWindow());
+    QMenu* menu = child ? child->ChildMenu() : nullptr;
+    if (menu == m_childMenu)
+        return;
+    if (m_childMenu)
+        menuBar()->removeAction(m_childMenu->menuAction());
+    m_childMenu = menu;
+    if (!menu)
+        return;
+    const QList<QAction*> menus = menuBar()->actions();
+    QMenu* file = menuBar()->findChild<QMenu*>(QStringLiteral("FileMenu"), Qt::FindDirectChildrenOnly);
+    const qsizetype afterFile = file ? menus.indexOf(file->menuAction()) + 1 : 0;
+    if (afterFile < menus.size())
+        menuBar()->insertMenu(menus[afterFile], menu);
+    else
+        menuBar()->addMenu(menu);
 }
 
 void TMainForm::CheckSpeedButtons()

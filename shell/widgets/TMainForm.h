@@ -1,15 +1,18 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
 
+#include "GraphDefinitions.h"
 #include "ProjectTables.h"
 
 class QCloseEvent;
 class QDragEnterEvent;
 class QDropEvent;
+class QMenu;
 
 namespace quarlo {
 
@@ -62,17 +65,22 @@ public:
 
     // Stores the text editor and the recent files in the user's settings.
     void UpdateRegistry();
+    // The result graphs, kept for the program's whole life: a graph's window shows it as the
+    // last window left it.
+    GraphDefinitions& Graphs() { return m_graphs; }
 
     // The plots of the current project were read from its plot data file.
     bool PlotsLoaded() const { return m_plotsLoaded; }
     void SetPlotsLoaded(bool loaded);
 
-    // Reads a plot data file into the result graphs: true when it was read without error;
-    // `showErrors` shows a reading error in a box. The graphs install it; until then no file
-    // can be read and the answer is false.
+    // Reads a plot data file into the result graphs (after Open, at start-up, after a run):
+    // true when it was read without error, which PlotsLoaded then keeps; `showErrors` shows
+    // a reading error in a box. The reader is GraphicsCommands::ReadPlotFile, into Graphs();
+    // SetPlotFileLoader puts another in its place.
     using PlotFileLoader = std::function<bool(const QString& fileName, bool showErrors)>;
     void SetPlotFileLoader(PlotFileLoader loader) { m_plotFileLoader = std::move(loader); }
     bool LoadPlotFile(const QString& fileName, bool showErrors);
+
     // After a project was opened: its plots are read, without error messages, when its plot
     // data file exists; PlotsLoaded tells whether they were.
     void LoadProjectPlots();
@@ -108,6 +116,9 @@ protected:
 
 private:
     void buildToolBar();
+    // The active child's own menu stands in the menu bar after the File menu, and only while
+    // that child is active.
+    void MergeChildMenu();
     void installDataWindows();
     // The window may close: the active child stored its edits and no change is left unsaved.
     bool FormCloseQuery();
@@ -118,9 +129,11 @@ private:
 
     ProjectTables m_tables;
     std::unique_ptr<TProgramData> m_project;
+    GraphDefinitions m_graphs;
     bool m_plotsLoaded = false;
     PlotFileLoader m_plotFileLoader;
     bool m_saveConfirmed = true;
+    QPointer<QMenu> m_childMenu;
     QString m_editorPath;
     ChildArea* m_area = nullptr;
     MainToolBar* m_toolBar = nullptr;

@@ -101,6 +101,20 @@ TEST(CurvePathsTest, NothingIsDrawnWhenTheFirstCurveHasFewerThanTwoPoints)
     EXPECT_TRUE(CurvePaths(plot, mapping).empty());
 }
 
+// A curve left without points (a t-z curve the file gave none) would otherwise be a path of
+// no points, or in a careless painter a marker at (0, 0); the next curve keeps its colour.
+TEST(CurvePathsTest, ACurveWithoutPointsIsNotDrawnButKeepsItsColourSlot)
+{
+    TGraphPlot plot;
+    makeCurves(plot, 3);
+    plot.Curve(1).SetPointCount(0);
+    const std::vector<CurvePath> paths = CurvePaths(plot, PlotMapping({0, 2, 0, 4}, {0, 0, 100, 100}, true));
+    ASSERT_EQ(paths.size(), 2u);
+    EXPECT_EQ(paths[0].CurveIndex, 0);
+    EXPECT_EQ(paths[1].CurveIndex, 2);
+    EXPECT_EQ(paths[1].ColorSlot, 2);
+}
+
 TEST(PlotColorsTest, SeventeenColoursInTheirOrder)
 {
     EXPECT_EQ(PlotColors.size(), 17u);
@@ -137,6 +151,47 @@ TEST(LegendSizeTest, FontSizeScalesTheLegendFont)
     const LegendFont font = LegendFontFor(12, 11);
     EXPECT_EQ(font.PointSize, 13);
     EXPECT_EQ(font.ItemHeight, 19);
+}
+
+TEST(LegendSizeTest, TheLegendFontInPoints)
+{
+    // 15 pixels at 96 dpi are 11.25 points: the legend's base size is 11.
+    EXPECT_EQ(PointSizeOfPixels(15, 96), 11);
+    EXPECT_EQ(PointSizeOfPixels(15, 72), 15);
+    EXPECT_EQ(PointSizeOfPixels(15, 0), 0);
+}
+
+struct ItemAtCase {
+    const char* name;
+    int y;
+    int expected;
+};
+
+class LegendItemAtTest : public ::testing::TestWithParam<ItemAtCase> {};
+
+// Three items of 16 pixels and the 3-pixel border below them.
+TEST_P(LegendItemAtTest, TheItemUnderThePointer)
+{
+    EXPECT_EQ(LegendItemAt(GetParam().y, 16, 3), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, LegendItemAtTest,
+                         ::testing::Values(ItemAtCase{"FirstItemTop", 0, 0}, ItemAtCase{"FirstItemBottom", 15, 0},
+                                           ItemAtCase{"SecondItem", 16, 1}, ItemAtCase{"LastItem", 47, 2},
+                                           ItemAtCase{"BorderBelow", 48, -1}, ItemAtCase{"AboveTheLegend", -1, -1}),
+                         [](const ::testing::TestParamInfo<ItemAtCase>& info) { return info.param.name; });
+
+TEST(LegendVisibleTest, ShownWithItemsAndOfferedWhileHidden)
+{
+    TGraphPlot plot;
+    EXPECT_FALSE(LegendVisible(plot, LegendEntries(plot)));
+    EXPECT_FALSE(ShowLegendOffered(LegendEntries(plot)));
+    makeCurves(plot, 2);
+    EXPECT_TRUE(LegendVisible(plot, LegendEntries(plot)));
+    // Hidden by the user: the entry that brings it back stays on offer.
+    plot.ShowLegend = false;
+    EXPECT_FALSE(LegendVisible(plot, LegendEntries(plot)));
+    EXPECT_TRUE(ShowLegendOffered(LegendEntries(plot)));
 }
 
 TEST(LegendPlaceTest, CornerOfTheGraphThenInsideTheWindow)

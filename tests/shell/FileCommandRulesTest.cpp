@@ -66,5 +66,16 @@ TEST(FileCommandRulesTest, OnlyOldFormatNamesOpenInTheOldFormat)
     EXPECT_TRUE(OpensInCurrentFormat("/jobs/job"));
 }
 
+TEST(FileCommandRulesTest, AFileChosenInTheOpenDialogIsReadAsItsExtensionSays)
+{
+    EXPECT_FALSE(OpensInCurrentFormat("/jobs/job.qvd", false));
+    EXPECT_FALSE(OpensInCurrentFormat("/jobs/job.QVD", true));
+    EXPECT_TRUE(OpensInCurrentFormat("/jobs/job.qv3d", true));
+    EXPECT_TRUE(OpensInCurrentFormat("/jobs/job.Qv3D", false));
+    EXPECT_FALSE(OpensInCurrentFormat("/jobs/job.dat", true));
+    EXPECT_TRUE(OpensInCurrentFormat("/jobs/job.dat", false));
+    EXPECT_TRUE(OpensInCurrentFormat("/jobs/job", false));
+}
+
 }  // namespace
 }  // namespace quarlo

@@ -27,6 +27,13 @@ public:
     bool refuse = false;
 };
 
+// A child that opens maximized, as the graphs do, and asks for a size of its own.
+class MaximizedChild : public CountingChild {
+public:
+    bool OpensMaximized() const override { return true; }
+    QSize sizeHint() const override { return {320, 200}; }
+};
+
 }  // namespace
 
 class ChildAreaTest : public QObject {
@@ -122,6 +129,22 @@ private Q_SLOTS:
         m_area->setActiveSubWindow(m_firstWindow);
         const QList<QMdiSubWindow*> expected{m_firstWindow, m_secondWindow};
         QCOMPARE(m_area->ChildrenActiveFirst(), expected);
+    }
+
+    // The maximized child stays maximized behind a child activated over it, which keeps its
+    // own size; restored, it comes back at the size it asks for.
+    void aMaximizedChildStaysBehindTheOthers()
+    {
+        m_secondWindow->resize(200, 150);
+        QMdiSubWindow* maximized = m_area->AddChild(new MaximizedChild);
+        QVERIFY(maximized->isMaximized());
+        QCOMPARE(maximized->size(), m_area->viewport()->size());
+        m_area->setActiveSubWindow(m_secondWindow);
+        QVERIFY(maximized->isMaximized());
+        QVERIFY(!m_secondWindow->isMaximized());
+        QCOMPARE(m_secondWindow->size(), QSize(200, 150));
+        maximized->showNormal();
+        QCOMPARE(maximized->widget()->size(), QSize(320, 200));
     }
 
 private:

@@ -1,5 +1,6 @@
 #include <QActionGroup>
 #include <QLabel>
+#include <QPushButton>
 #include <QtTest>
 
 #include <stdexcept>
@@ -170,11 +171,6 @@ private Q_SLOTS:
         const QList<QPair<const char*, const char*>> rows{
             {"CompRun", "Run Analysis"},
             {"SpeedButton4", "Run Analysis"},
-            {"mLoad", "Load Distribution"},
-            {"mAxial", "Axial Load vs Settlement"},
-            {"mtzcurves", "t-z Curves (side friction)"},
-            {"mTip", "Q-w Curve (tip resistance)"},
-            {"ExportExcel", "Export Plots to Excel"},
         };
         for (const auto& [item, command] : rows)
             QTest::newRow(item) << item << command;
@@ -206,6 +202,25 @@ private Q_SLOTS:
         choose(*m_form, "HelpAbout");
         QVERIFY(texts.join('\n').contains(QStringLiteral("QUARLO 2014")));
         QVERIFY(texts.join('\n').contains(QStringLiteral("Version 2014.3.2")));
+    }
+
+    // The export opens its dialog over the main window; without results every plot is
+    // offered disabled and nothing can be generated.
+    void theExportCommandOpensItsDialog()
+    {
+        ModalAnswerer answerer;
+        QString opened;
+        bool canGenerate = true;
+        answerer.onDialog = [&](QDialog* dialog) {
+            opened = dialog->objectName();
+            if (auto* generate = dialog->findChild<QPushButton*>(QStringLiteral("Button3")))
+                canGenerate = generate->isEnabled();
+            dialog->reject();
+        };
+        choose(*m_form, "ExportExcel");
+        QCOMPARE(opened, QStringLiteral("TDlgExport"));
+        QVERIFY(!canGenerate);
+        QVERIFY(answerer.texts().isEmpty());
     }
 
     // A command that fails shows why and goes no further: the program and its project stay.

@@ -15,7 +15,7 @@ class QMenuBar;
 
 namespace quarlo {
 
-// A command of the main window, run from a menu, a menu opening or a tool button.
+// A command of a window's menu, run from a menu item, a menu opening or a tool button.
 using Command = std::function<void()>;
 
 // The slot that runs `command` guarded: a failure is shown in a box over `messageParent` and

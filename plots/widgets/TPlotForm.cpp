@@ -1,0 +1,275 @@
+#include "TPlotForm.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRubberBand>
+#include <QShortcut>
+
+#include <algorithm>
+
+#include "Messages.h"
+#include "PlotCurves.h"
+#include "PlotLayout.h"
+#include "PlotLegend.h"
+#include "PlotLegendView.h"
+#include "PlotMenu.h"
+#include "PlotPixels.h"
+#include "PlotText.h"
+#include "PlotZoom.h"
+#include "TGraphPlot.h"
+
+namespace quarlo {
+
+namespace {
+
+constexpr const char* kFontFamily = "Times New Roman";
+constexpr int kFontPixels = 14;
+constexpr int kLegendFontPixels = 15;
+constexpr QSize kRestoredSize(640, 440);
+
+QFont pixelFont(int pixels)
+{
+    QFont font(QString::fromLatin1(kFontFamily));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+}  // namespace
+
+TPlotForm::TPlotForm(TGraphPlot& plot, const QString& name, QWidget* parent) : QWidget(parent), m_plot(plot)
+{
+    setObjectName(name);
+    setWindowTitle(QString::fromLatin1(kInitialCaption));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setFont(pixelFont(kFontPixels));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+
+    m_legend = new PlotLegendView(this);
+    m_legend->setFont(pixelFont(kLegendFontPixels));
+    connect(m_legend, &PlotLegendView::ItemDoubleClicked, this,
+            [this](int item) { RunGuarded(this, [&] { LegendDblClick(item); }); });
+    m_rubberBand = new QRubberBand(QRubberBand::Rectangle, this);
+
+    PlotMenuCommands commands;
+    commands.PlotMenuClick = [this] { PlotMenuClick(); };
+    commands.PlotLegendClick = [this] { PlotLegendClick(); };
+    commands.CurveClick = [this](int curve) { ToggleCurve(curve); };
+    m_menu = std::make_unique<PlotMenu>(*this, std::move(commands));
+    auto* menuKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this, this, &TPlotForm::popUpPlotMenu);
+    menuKey->setContext(Qt::WidgetWithChildrenShortcut);
+
+    FormCreate();
+}
+
+TPlotForm::~TPlotForm() = default;
+
+void TPlotForm::FormCreate()
+{
+    m_viewRange = DataRange(m_plot);
+    m_fullRange = m_viewRange;
+    ActivateCurves(m_plot);
+    m_plot.LegendFont = PointSizeOfPixels(kLegendFontPixels, logicalDpiY());
+    CurvesChanged();
+    FormResize(true);
+}
+
+QSize TPlotForm::sizeHint() const
+{
+    return kRestoredSize;
+}
+
+QMenu* TPlotForm::ChildMenu()
+{
+    return m_menu->Menu();
+}
+
+PlotTarget TPlotForm::ScreenTarget() const
+{
+    PlotTarget target;
+    target.Ppi = {logicalDpiX(), logicalDpiY()};
+    target.FullRect = {0, 0, width(), height()};
+    const int h = TargetTextHeight(font(), *this, m_plot.SizeFont);
+    target.PlotRect = ScreenPlotRect(m_plot, target.FullRect, target.Ppi, h);
+    target.Paper = false;
+    return target;
+}
+
+PlotMapping TPlotForm::screenMapping() const
+{
+    return {m_viewRange, ScreenTarget().PlotRect, m_plot.XOnTop};
+}
+
+void TPlotForm::PaintPlot(QPainter& painter, const PlotTarget& target) const
+{
+    PaintPlotScene(painter, m_plot, m_viewRange, target, {toPixelPoint(m_legend->pos()), toPixelSize(size())});
+}
+
+void TPlotForm::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    m_paintGuard.Run(*this, painter, [&] { PaintPlot(painter, ScreenTarget()); });
+    m_opening = false;
+}
+
+void TPlotForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    RunGuarded(this, [&] { FormResize(m_opening); });
+}
+
+void TPlotForm::FormResize(bool legendToCorner)
+{
+    const PixelSize legendSize = toPixelSize(m_legend->size());
+    PixelRect legend = toPixelRect(m_legend->geometry());
+    if (legendToCorner)
+        legend = LegendAtCorner(ScreenTarget().PlotRect, legendSize);
+    legend = KeepInside(legend, toPixelSize(size()));
+    m_legend->move(legend.Left, legend.Top);
+    update();
+}
+
+void TPlotForm::SetupLegend(int size)
+{
+    const LegendFont legendFont = LegendFontFor(size, m_plot.LegendFont);
+    QFont font = m_legend->font();
+    font.setPointSize(std::max(legendFont.PointSize, 1));
+    m_legend->setFont(font);
+    m_legend->SetItemHeight(legendFont.ItemHeight);
+    m_legend->FitToItems(kLegendDesignWidth, logicalDpiX() / 4);
+}
+
+void TPlotForm::CurvesChanged()
+{
+    const std::vector<LegendEntry> entries = LegendEntries(m_plot);
+    m_legend->SetEntries(entries);
+    m_legend->FitToItems(m_legend->width(), logicalDpiX() / 4);
+    m_legend->setVisible(LegendVisible(m_plot, entries));
+    m_menu->SetCurveEntries(entries);
+    FormResize(false);
+}
+
+// The legend's texts and marks again, without rebuilding the menu: this runs from a curve
+// entry of the menu itself, which must outlive its own command.
+void TPlotForm::refreshLegend()
+{
+    const std::vector<LegendEntry> entries = LegendEntries(m_plot);
+    m_legend->SetEntries(entries);
+    m_legend->setVisible(LegendVisible(m_plot, entries));
+    m_menu->Refresh(m_plot, entries);
+    update();
+}
+
+void TPlotForm::PlotMenuClick()
+{
+    m_menu->Refresh(m_plot, m_legend->Entries());
+}
+
+void TPlotForm::PlotLegendClick()
+{
+    m_plot.ShowLegend = !m_plot.ShowLegend;
+    refreshLegend();
+}
+
+void TPlotForm::ToggleCurve(int curveIndex)
+{
+    // The plot may have been read again since the entry was made; an entry for a curve
+    // that is gone does nothing.
+    if (curveIndex < 0 || curveIndex >= m_plot.CurveCount())
+        return;
+    TLine& curve = m_plot.Curve(curveIndex);
+    curve.Shown = !curve.Shown;
+    try {
+        refreshLegend();
+    } catch (...) {
+        // The legend could not be built for the change: the curve stays as the legend shows it.
+        curve.Shown = !curve.Shown;
+        throw;
+    }
+}
+
+void TPlotForm::LegendDblClick(int item)
+{
+    const std::vector<LegendEntry>& entries = m_legend->Entries();
+    if (item >= 0 && item < static_cast<int>(entries.size()))
+        ToggleCurve(entries[static_cast<std::size_t>(item)].CurveIndex);
+}
+
+void TPlotForm::mousePressEvent(QMouseEvent* event)
+{
+    RunGuarded(this, [&] { PaintBoxMouseDown(event->position().toPoint(), event->button()); });
+}
+
+void TPlotForm::mouseMoveEvent(QMouseEvent* event)
+{
+    RunGuarded(this, [&] { PaintBoxMouseMove(event->position().toPoint()); });
+}
+
+void TPlotForm::mouseReleaseEvent(QMouseEvent* event)
+{
+    RunGuarded(this, [&] { FormMouseUp(event->position().toPoint(), event->button()); });
+}
+
+void TPlotForm::PaintBoxMouseDown(QPoint at, Qt::MouseButton button)
+{
+    const PlotMapping mapping = screenMapping();
+    if (!mapping.Rect().Contains(toPixelPoint(at)))
+        return;
+    if (button == Qt::LeftButton) {
+        m_zoomDragging = true;
+        m_anchor = at;
+        m_corner = at;
+        m_rubberBand->setGeometry(QRect(m_anchor, m_corner).normalized());
+        m_rubberBand->show();
+    } else if (button == Qt::RightButton) {
+        m_viewRange = ZoomOut(m_viewRange, m_fullRange, mapping.ToData(toPixelPoint(at)));
+        update();
+    }
+}
+
+void TPlotForm::PaintBoxMouseMove(QPoint at)
+{
+    const PlotMapping mapping = screenMapping();
+    const PixelPoint inside = ClampToRect(toPixelPoint(at), mapping.Rect());
+    const TFloatPoint data = mapping.ToData(inside);
+    setWindowTitle(QString::fromStdString(CoordinateReadout(m_plot.Caption, data.X, data.Y)));
+    if (m_zoomDragging) {
+        m_corner = toQPoint(inside);
+        m_rubberBand->setGeometry(QRect(m_anchor, m_corner).normalized());
+    }
+}
+
+void TPlotForm::FormMouseUp(QPoint at, Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton || !m_zoomDragging)
+        return;
+    m_zoomDragging = false;
+    m_rubberBand->hide();
+    if (!IsZoomRectangle(toPixelPoint(m_anchor), toPixelPoint(at)))
+        return;
+    const PlotMapping mapping = screenMapping();
+    const PixelPoint end = ClampToRect(toPixelPoint(at), mapping.Rect());
+    m_viewRange = ZoomIn(m_fullRange, mapping.ToData(toPixelPoint(m_anchor)), mapping.ToData(end));
+    update();
+}
+
+// The menu's shortcut drops it down from the menu bar it stands in, or over the window.
+void TPlotForm::popUpPlotMenu()
+{
+    QMenu* menu = m_menu->Menu();
+    for (QObject* holder : menu->menuAction()->associatedObjects()) {
+        if (auto* bar = qobject_cast<QMenuBar*>(holder); bar && bar->isVisible()) {
+            bar->setActiveAction(menu->menuAction());
+            return;
+        }
+    }
+    menu->popup(mapToGlobal(QPoint(0, 0)));
+}
+
+}  // namespace quarlo
