@@ -46,6 +46,7 @@ private Q_SLOTS:
         windows[2]->move(8, 8);
         windows[1]->move(8, windows[2]->geometry().bottom() + 8);
         const QPoint corner(windows[1]->geometry().right() + 8, windows[1]->y());
+        windows[0]->showNormal();  // a graph opens maximized
         windows[0]->setGeometry(QRect(corner, QPoint(form->Area().width() - 8, form->Area().height() - 8)));
         saveScreenshot(form.get(), QStringLiteral("main-window"));
         form->Area().CloseAllChildren();
