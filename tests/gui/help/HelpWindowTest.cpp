@@ -73,6 +73,17 @@ private Q_SLOTS:
         saveScreenshot(m_help.get(), QStringLiteral("HelpContents"));
     }
 
+    void theUsersManualReadsWithItsTablesAndExamples()
+    {
+        m_help = showHelpWindow(kUsersManualPage);
+        if (!m_help->HasPage(kUsersManualPage))
+            QSKIP("The User's Manual is not part of this build.");
+        QVERIFY(m_help->windowTitle().startsWith(QStringLiteral("QUARLO Help - ")));
+        saveScreenshot(m_help.get(), QStringLiteral("HelpUsersManual"));
+        m_help->Open(QStringLiteral("user/report.md"));
+        saveScreenshot(m_help.get(), QStringLiteral("HelpReportChapter"));
+    }
+
     void aPageTheHelpDoesNotHoldSaysSo()
     {
         m_help = showHelpWindow(QStringLiteral("technical/no-such-chapter.md"));
