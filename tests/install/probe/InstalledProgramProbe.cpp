@@ -85,10 +85,15 @@ private:
         add(QStringLiteral("plots"), loaded ? QStringLiteral("loaded") : QStringLiteral("not loaded"));
         if (!loaded)
             return;
-        combinedPlot->click();
         auto* area = form.findChild<QMdiArea*>();
-        if (QMdiSubWindow* graph = area ? area->activeSubWindow() : nullptr)
-            add(QStringLiteral("graph-window"), graph->windowTitle());
+        if (!area)
+            return;
+        combinedPlot->click();
+        // The window made last; which one is active follows the window system's activation,
+        // which may come later.
+        const QList<QMdiSubWindow*> windows = area->subWindowList(QMdiArea::CreationOrder);
+        if (!windows.isEmpty())
+            add(QStringLiteral("graph-window"), windows.last()->windowTitle());
     }
 
     void inspectHelp(QMainWindow& form)
