@@ -1,16 +1,22 @@
 # Two commands do everything on a fresh Debian 12 machine:
-#   make demo   install what is missing, build, run the bundled example and print its results
+#   make demo   install what is missing, build, and show the bundled example: on a desktop in
+#               the installed program with its analysis run, without a display as printed results
 #   make test   install what is missing, build, run the whole test suite
+# and `make package` builds the Debian package (build/package/quarlo_<version>_<arch>.deb).
 BUILD_DIR  ?= build
 FUZZ_DIR   ?= build-fuzz
 FUZZ_SECONDS ?= 20
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 DEMO_PROJECT ?= examples/drilled-shaft-si.qv3d
+# The demo installs into a folder of the build tree and runs the installed program, as a user
+# would; the example is copied beside it so the run's files land there.
+DEMO_PREFIX ?= $(BUILD_DIR)/demo-install
+DEMO_DIR   ?= $(BUILD_DIR)/demo
 # Rebuilds of the same sources (other build trees, a clean clone) come from the cache when
 # ccache is installed.
 LAUNCHER   := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps configure build demo test unit-tests verify fuzz fuzz-smoke bench clean
+.PHONY: all deps configure build demo package test unit-tests verify fuzz fuzz-smoke bench clean
 
 all: build
 
@@ -24,7 +30,17 @@ build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 demo: build
-	@$(BUILD_DIR)/bin/quarlo-run $(DEMO_PROJECT)
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	    cmake --install $(BUILD_DIR) --prefix "$(abspath $(DEMO_PREFIX))" >/dev/null && \
+	    mkdir -p $(DEMO_DIR) && cp $(DEMO_PROJECT) $(DEMO_DIR)/ && \
+	    $(DEMO_PREFIX)/bin/QUARLO2014 --run $(DEMO_DIR)/$(notdir $(DEMO_PROJECT)); \
+	else \
+	    echo "No display: the results of $(DEMO_PROJECT) as the runner prints them." && \
+	    $(BUILD_DIR)/bin/quarlo-run $(DEMO_PROJECT); \
+	fi
+
+package: build
+	@cmake --build $(BUILD_DIR) --target package
 
 unit-tests: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)

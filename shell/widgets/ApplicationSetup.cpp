@@ -29,6 +29,9 @@ void ConfigureApplication()
     QApplication::setApplicationName(QString::fromLatin1(kSettingsApplication));
     QApplication::setApplicationVersion(QStringLiteral(QUARLO_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quarlo.svg")));
+    // The installed menu entry quarlo.desktop: the desktop shows its name and icon for the
+    // program's windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("quarlo"));
     SetMessageTitle(QString::fromLatin1(kApplicationTitle));
 }
 

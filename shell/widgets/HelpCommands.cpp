@@ -2,8 +2,10 @@
 
 #include <QMenu>
 
+#include "HelpUrls.h"
+#include "HelpWindow.h"
 #include "MenuItems.h"
-#include "NotAvailable.h"
+#include "Messages.h"
 #include "TAboutBox.h"
 #include "TMainForm.h"
 
@@ -24,19 +26,46 @@ HelpCommands::HelpCommands(TMainForm& form, QMenuBar& menuBar) : QObject(&form),
     OnMenuOpening(menu, boxes, [this] { HelpMenuClick(); });
 }
 
+HelpCommands::~HelpCommands() = default;
+
+HelpWindow& HelpCommands::window()
+{
+    if (!m_window)
+        m_window = std::make_unique<HelpWindow>();
+    return *m_window;
+}
+
+HelpWindow& HelpCommands::ShowHelp(const QString& pathAndAnchor)
+{
+    window().Open(pathAndAnchor);
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+    return *m_window;
+}
+
 void HelpCommands::HelpContentsClick()
 {
-    ShowNotAvailableYet(&m_form, QStringLiteral("Contents"));
+    ShowHelp(kHelpContentsPage);
+}
+
+void HelpCommands::showManual(const QString& page, const QString& name)
+{
+    if (window().HasPage(page)) {
+        ShowHelp(page);
+        return;
+    }
+    ShowInformation(&ShowHelp(kHelpContentsPage), QStringLiteral("The %1 is not part of this installation.").arg(name));
 }
 
 void HelpCommands::UsersManual1Click()
 {
-    ShowNotAvailableYet(&m_form, QStringLiteral("User's Manual"));
+    showManual(kUsersManualPage, QStringLiteral("User's Manual"));
 }
 
 void HelpCommands::TechnicalManual1Click()
 {
-    ShowNotAvailableYet(&m_form, QStringLiteral("Technical Manual"));
+    showManual(kTechnicalManualPage, QStringLiteral("Technical Manual"));
 }
 
 void HelpCommands::HelpAboutClick()
@@ -47,7 +76,10 @@ void HelpCommands::HelpAboutClick()
 
 void HelpCommands::CheckforUpdates1Click()
 {
-    ShowNotAvailableYet(&m_form, QStringLiteral("Check for Updates"));
+    ShowInformation(&m_form, QStringLiteral("QUARLO 2014 version " QUARLO_VERSION " is installed.\n\n"
+                                            "The program does not look for updates itself. New versions come as a "
+                                            "new installation package from the organisation that gave you this copy, "
+                                            "or as a new release of the source repository it was built from."));
 }
 
 void HelpCommands::HelpMenuClick()

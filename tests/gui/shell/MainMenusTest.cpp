@@ -157,37 +157,9 @@ private Q_SLOTS:
     void messageBoxesCarryTheApplicationTitle()
     {
         ModalAnswerer answerer;
-        choose(*m_form, "HelpContents");
+        choose(*m_form, "CheckforUpdates1");
         QCOMPARE(answerer.boxes().size(), 1);
         QCOMPARE(answerer.boxes().first().title, QStringLiteral("QUARLO 3.0"));
-    }
-
-    // Commands whose windows and actions come with later work answer in a box, never with
-    // nothing and never with a crash.
-    void laterCommandsSayTheyAreNotAvailableYet_data()
-    {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("command");
-        const QList<QPair<const char*, const char*>> rows{
-            {"HelpContents", "Contents"},
-            {"UsersManual1", "User's Manual"},
-            {"TechnicalManual1", "Technical Manual"},
-            {"CheckforUpdates1", "Check for Updates"},
-        };
-        for (const auto& [item, command] : rows)
-            QTest::newRow(item) << item << command;
-    }
-
-    void laterCommandsSayTheyAreNotAvailableYet()
-    {
-        QFETCH(QString, item);
-        QFETCH(QString, command);
-        ModalAnswerer answerer;
-        choose(*m_form, item);
-        QCOMPARE(answerer.texts(), QStringList{command + QStringLiteral(" is not available yet.")});
-        QVERIFY(m_form->isVisible());
-        QCOMPARE(m_form->Area().subWindowList().size(), 0);
-        QVERIFY(!m_form->IsModified());
     }
 
     void theAboutBoxShowsTheProgramsNameAndVersion()

@@ -1,0 +1,62 @@
+# Builds the Debian package from the build tree with CPack and reads it back with dpkg-deb:
+# its name and version, every file under /usr and none of the build's tests, the program's
+# link beside the engine, and dependencies on the packages of the libraries it links.
+cmake_minimum_required(VERSION 3.25)
+
+find_program(dpkg_deb dpkg-deb)
+if(NOT dpkg_deb)
+    message(FATAL_ERROR "dpkg-deb is missing: this test needs a Debian system")
+endif()
+file(REMOVE_RECURSE ${WORK_DIR})
+execute_process(COMMAND ${CMAKE_CPACK_COMMAND} --config ${BUILD_DIR}/CPackConfig.cmake -B ${WORK_DIR}
+                RESULT_VARIABLE failed OUTPUT_VARIABLE said ERROR_VARIABLE said)
+if(failed)
+    message(FATAL_ERROR "cpack failed:\n${said}")
+endif()
+file(GLOB packages ${WORK_DIR}/*.deb)
+list(LENGTH packages count)
+if(NOT count EQUAL 1)
+    message(FATAL_ERROR "cpack made ${count} packages: ${packages}")
+endif()
+get_filename_component(package_name ${packages} NAME)
+if(NOT package_name MATCHES "^quarlo_${VERSION}_[a-z0-9]+\\.deb$")
+    message(FATAL_ERROR "the package is named ${package_name}")
+endif()
+
+execute_process(COMMAND ${dpkg_deb} -c ${packages} OUTPUT_VARIABLE listing RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "dpkg-deb cannot list ${package_name}")
+endif()
+string(REGEX MATCHALL "\\./[^\n]*" paths "${listing}")
+foreach(path ${paths})
+    if(NOT path MATCHES "^\\./usr/")
+        message(FATAL_ERROR "the package puts ${path} outside /usr")
+    endif()
+    if(path MATCHES "(_tests|gui_|bench|fuzz|verify|probe)")
+        message(FATAL_ERROR "the package holds a test or benchmark: ${path}")
+    endif()
+endforeach()
+foreach(file ./usr/bin/quarlo-run ./usr/lib/quarlo/QUARLO2014 ./usr/lib/quarlo/libQUARLO2014_DLL.so
+             ./usr/share/applications/quarlo.desktop ./usr/share/icons/hicolor/scalable/apps/quarlo.svg
+             ./usr/share/mime/packages/quarlo.xml ./usr/share/quarlo/examples/drilled-shaft-si.qv3d
+             ./usr/share/doc/quarlo/README.md ./usr/share/doc/quarlo/manual/technical/index.md)
+    if(NOT file IN_LIST paths)
+        message(FATAL_ERROR "the package lacks ${file}:\n${listing}")
+    endif()
+endforeach()
+if(NOT "./usr/bin/QUARLO2014 -> ../lib/quarlo/QUARLO2014" IN_LIST paths)
+    message(FATAL_ERROR "the package has no link /usr/bin/QUARLO2014 to the program:\n${listing}")
+endif()
+
+execute_process(COMMAND ${dpkg_deb} -f ${packages} Package Version Depends OUTPUT_VARIABLE fields)
+foreach(wanted "Package: quarlo" "Version: ${VERSION}" "libqt6widgets6" "libqt6printsupport6" "libqt6svg6")
+    string(FIND "${fields}" "${wanted}" found)
+    if(found EQUAL -1)
+        message(FATAL_ERROR "the package's control fields lack ${wanted}:\n${fields}")
+    endif()
+endforeach()
+# The workbook writer, once the program links it, is a dependency too.
+execute_process(COMMAND readelf -d ${BUILD_DIR}/bin/QUARLO2014 OUTPUT_VARIABLE dynamic)
+if(dynamic MATCHES "libxlsxwriter" AND NOT fields MATCHES "libxlsxwriter")
+    message(FATAL_ERROR "the program links libxlsxwriter, but the package does not depend on it:\n${fields}")
+endif()

@@ -1,0 +1,32 @@
+# The installed runner analyses every installed example, as a user would run them: on copies
+# in a folder of their own, so the results land beside the copies.
+cmake_minimum_required(VERSION 3.25)
+
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+file(GLOB examples ${PREFIX}/share/quarlo/examples/*.qv3d)
+list(LENGTH examples count)
+if(count LESS 4)
+    message(FATAL_ERROR "only ${count} examples are installed")
+endif()
+file(COPY ${examples} DESTINATION ${WORK_DIR})
+file(GLOB copies ${WORK_DIR}/*.qv3d)
+
+execute_process(COMMAND ${PREFIX}/bin/quarlo-run -j 2 ${copies} WORKING_DIRECTORY ${WORK_DIR}
+                RESULT_VARIABLE exit_code OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+if(NOT exit_code EQUAL 0)
+    message(FATAL_ERROR "quarlo-run exited with ${exit_code}:\n${output}\n${errors}")
+endif()
+foreach(copy ${copies})
+    get_filename_component(name ${copy} NAME)
+    get_filename_component(stem ${copy} NAME_WE)
+    string(FIND "${output}" "${name}: status 0" found)
+    if(found EQUAL -1)
+        message(FATAL_ERROR "no \"status 0\" line for ${name}:\n${output}")
+    endif()
+    foreach(extension qv3o qv3p qv3r)
+        if(NOT EXISTS ${WORK_DIR}/${stem}.${extension})
+            message(FATAL_ERROR "the run of ${name} wrote no ${stem}.${extension}")
+        endif()
+    endforeach()
+endforeach()
