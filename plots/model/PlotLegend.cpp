@@ -45,16 +45,30 @@ bool ShowLegendOffered(const std::vector<LegendEntry>& entries)
 }
 
 int LegendWidth(const std::vector<LegendEntry>& entries, int width,
-                const std::function<int(const std::string&)>& textWidth, int extra)
+                const std::function<int(const std::string&)>& textWidth, int extra, const std::string& note,
+                int noteIndent)
 {
     for (const LegendEntry& entry : entries)
         width = std::max(width, textWidth(entry.Text + " *") + extra);
+    if (!note.empty())
+        width = std::max(width, noteIndent + textWidth(note) + extra);
     return width;
 }
 
-int LegendHeight(const std::vector<LegendEntry>& entries, int itemHeight)
+int LegendHeight(const std::vector<LegendEntry>& entries, int itemHeight, bool withNote)
 {
-    return static_cast<int>(entries.size()) * itemHeight + 3;
+    const int lines = static_cast<int>(entries.size()) + (withNote ? 1 : 0);
+    return lines * itemHeight + 3;
+}
+
+int LegendNoteStrokeLength(int ppiX)
+{
+    return ppiX / 8;
+}
+
+int LegendNoteIndent(int ppiX)
+{
+    return kLegendTextIndent + LegendNoteStrokeLength(ppiX) + kLegendTextIndent;
 }
 
 PixelRect LegendAtCorner(const PixelRect& plotRect, PixelSize legend)
@@ -87,7 +101,7 @@ PixelRect DragLegend(const PixelRect& legend, PixelPoint pointer, PixelPoint gra
 }
 
 LegendBox PlaceLegendBox(const std::vector<LegendEntry>& entries, const PixelRect& full, PixelPoint legendOnScreen,
-                         PixelSize window, Resolution ppi, const PlotTextMetrics& metrics)
+                         PixelSize window, Resolution ppi, const PlotTextMetrics& metrics, const std::string& note)
 {
     LegendBox box;
     const int left = full.Left + scaled(legendOnScreen.X, full.Width(), window.Width);
@@ -103,8 +117,14 @@ LegendBox PlaceLegendBox(const std::vector<LegendEntry>& entries, const PixelRec
                              {at.X, at.Y + metrics.LabelHeight / 2}, {at.X + ppi.X / 16, at.Y}});
         at.Y += lineHeight;
     }
-    const int items = static_cast<int>(box.Items.size());
-    box.Box = {left, top, left + textWidth + 3 * ppi.X / 16, top + lineHeight * items + ppi.Y / 32};
+    int lines = static_cast<int>(box.Items.size());
+    if (!note.empty()) {
+        textWidth = std::max(textWidth, metrics.LabelWidth(note));
+        const int middle = at.Y + metrics.LabelHeight / 2;
+        box.Note = LegendBoxNote{{{at.X - ppi.X / 32, middle}, {at.X + ppi.X / 32, middle}}, {at.X + ppi.X / 16, at.Y}, note};
+        ++lines;
+    }
+    box.Box = {left, top, left + textWidth + 3 * ppi.X / 16, top + lineHeight * lines + ppi.Y / 32};
     return box;
 }
 

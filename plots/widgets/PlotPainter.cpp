@@ -19,6 +19,7 @@
 #include "PlotLegend.h"
 #include "PlotMapping.h"
 #include "PlotMarkers.h"
+#include "PlotMarks.h"
 #include "PlotPixels.h"
 #include "PlotTicks.h"
 
@@ -169,6 +170,17 @@ void drawCurve(QPainter& painter, const CurvePath& path, Resolution ppi)
     drawMarkers(painter, path, ppi);
 }
 
+// The marked points go on top of every curve, so that no later curve hides one.
+void drawMarks(QPainter& painter, const TGraphPlot& plot, const std::vector<CurvePath>& paths,
+               const PlotMapping& mapping, const PlotTarget& target)
+{
+    const int width = MarkPenWidth(target.Ppi, plot.WidthLine);
+    for (const MarkStroke& stroke : MarkStrokes(plot.Marks, paths, mapping, target.Ppi)) {
+        painter.setPen(QPen(toQColor(CurveColor(stroke.ColorSlot)), width, Qt::SolidLine, Qt::FlatCap));
+        drawLine(painter, stroke.Line);
+    }
+}
+
 void drawCurves(QPainter& painter, const TGraphPlot& plot, const PlotMapping& mapping, const PlotTarget& target)
 {
     const std::vector<CurvePath> paths = CurvePaths(plot, mapping);
@@ -181,14 +193,16 @@ void drawCurves(QPainter& painter, const TGraphPlot& plot, const PlotMapping& ma
         painter.setPen(QPen(toQColor(CurveColor(path.ColorSlot)), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         drawCurve(painter, path, target.Ppi);
     }
+    drawMarks(painter, plot, paths, mapping, target);
     painter.restore();
 }
 
 void drawLegendBox(QPainter& painter, const TGraphPlot& plot, const PlotTarget& target, const LegendOnScreen& legend,
                    const PlotFonts& fonts)
 {
-    const LegendBox box =
-        PlaceLegendBox(LegendEntries(plot), target.FullRect, legend.TopLeft, legend.Window, target.Ppi, fonts.Metrics);
+    const std::vector<LegendEntry> entries = LegendEntries(plot);
+    const LegendBox box = PlaceLegendBox(entries, target.FullRect, legend.TopLeft, legend.Window, target.Ppi,
+                                         fonts.Metrics, MarkNote(plot.Marks, entries));
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::white);
     drawOutline(painter, box.Box);
@@ -197,6 +211,12 @@ void drawLegendBox(QPainter& painter, const TGraphPlot& plot, const PlotTarget& 
         drawMarker(painter, item.CurveIndex, item.MarkerAt, target.Ppi);
         painter.setPen(toQColor(CurveColor(item.ColorSlot)));
         drawText(painter, fonts.Label, {item.Text, item.TextAt, false});
+    }
+    if (box.Note) {
+        painter.setPen(QPen(Qt::black, MarkPenWidth(target.Ppi, 1), Qt::SolidLine, Qt::FlatCap));
+        drawLine(painter, box.Note->Stroke);
+        painter.setPen(Qt::black);
+        drawText(painter, fonts.Label, {box.Note->Text, box.Note->TextAt, false});
     }
 }
 

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "TGraphPlot.h"
+
+namespace quarlo {
+
+// What the legend editor says to a legend text left empty.
+inline constexpr const char* kLegendNameMissing = "The line must have a name!";
+
+// A legend text the editor accepts: one with something to read in it. Blanks alone would
+// leave a line of the legend with no text, as an empty one would.
+bool IsLegendName(const std::string& text);
+
+// Confirming the legend editor: every curve takes its row of `names` as its own name.
+// Rows beyond the curves are ignored; curves beyond the rows keep their names.
+void ApplyLegendNames(TGraphPlot& plot, const std::vector<std::string>& names);
+
+}  // namespace quarlo
