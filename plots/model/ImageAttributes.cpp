@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <filesystem>
 
 namespace quarlo {
 
@@ -66,6 +67,17 @@ ImageFile ImageFileFor(const std::string& chosenName, ImageFileType chosenType)
     return {chosenName + "." + ImageExtension(chosenType), chosenType};
 }
 
+std::string GraphFileName(const std::string& projectFileName, const std::string& caption, const char* extension)
+{
+    const std::string graph = (caption.empty() ? std::string("graph") : caption) + "." + extension;
+    std::filesystem::path name(projectFileName);
+    if (name.stem().empty())
+        return graph;
+    name.replace_extension();
+    name += "-" + graph;
+    return name.string();
+}
+
 std::optional<ImageSize> ImagePixels(long double ppi, long double widthInches, long double heightInches)
 {
     const std::optional<std::int64_t> width = roundedSide(ppi, widthInches);
@@ -90,6 +102,13 @@ bool ImageFitsInMemory(const std::optional<ImageSize>& size, ImageFileType type,
 std::uint64_t ImageMemoryBudget(std::uint64_t physicalMemory)
 {
     return std::min(physicalMemory / 4, kLargestBudget);
+}
+
+int DotsPerMetre(int ppi)
+{
+    constexpr long double kMetresPerInch = 0.0254L;
+    constexpr long double kLargest = 2147483647;
+    return static_cast<int>(std::min(std::nearbyint(std::max(ppi, 0) / kMetresPerInch), kLargest));
 }
 
 bool InkInBlackAndWhite(PlotColor colour)

@@ -36,10 +36,23 @@ struct ImageFile {
 };
 ImageFile ImageFileFor(const std::string& chosenName, ImageFileType chosenType);
 
+// The file a graph's printout or picture is proposed as: beside the project, named after it
+// and the graph ("pile-Load Distribution.pdf"); a project not yet named gives the graph's
+// name alone.
+std::string GraphFileName(const std::string& projectFileName, const std::string& caption, const char* extension);
+
 // The pixels of an image, counted in 64 bits.
 struct ImageSize {
     std::int64_t Width = 0;
     std::int64_t Height = 0;
+};
+
+// What "Save Attributes" asks for: the picture's size, the colours it is saved with, and
+// the resolution it is meant for (recorded in the file).
+struct ImageRequest {
+    ImageSize Size;
+    ImageColors Colors = kDefaultImageColors;
+    int Ppi = 72;
 };
 
 // An image `widthInches` by `heightInches` at `ppi` pixels per inch: each side the rounded
@@ -57,6 +70,13 @@ bool ImageFitsInMemory(const std::optional<ImageSize>& size, ImageFileType type,
 // it, so that saving never drives the machine into swapping, and never more than 2 GiB,
 // which already holds a picture of 16384 by 16384 pixels.
 std::uint64_t ImageMemoryBudget(std::uint64_t physicalMemory);
+
+// What the user is told when a picture is too large to make.
+inline constexpr const char* kNotEnoughMemory = "There is not enough memory to complete this task.";
+
+// The resolution recorded in a picture file, in pixels per metre (72 pixels per inch are
+// 2835), at most the largest a file can hold.
+int DotsPerMetre(int ppi);
 
 // The sixteen standard colours of a 16-colour image.
 extern const std::array<PlotColor, 16> SixteenColors;

@@ -107,6 +107,16 @@ INSTANTIATE_TEST_SUITE_P(Plots, LegendNameTest,
                                            NameCase{"PaddedName", " 2 m ", true}),
                          CaseName());
 
+// The editor shows a name in the colour its curve is drawn in: by position among the active
+// curves, not by curve index.
+TEST(LegendNamesTest, EachNameInItsCurvesColour)
+{
+    TGraphPlot plot;
+    makeCurves(plot, 4);
+    plot.Curve(1).Active = false;
+    EXPECT_EQ(CurveColorSlots(plot), (std::vector<int>{0, -1, 1, 2}));
+}
+
 TEST(LegendNamesTest, ConfirmedNamesBecomeTheCurvesOwn)
 {
     TGraphPlot plot;

@@ -113,6 +113,14 @@ INSTANTIATE_TEST_SUITE_P(
                                ImageFileType::Svg}),
     CaseName());
 
+TEST(GraphFileNameTest, BesideTheProjectNamedAfterItAndTheGraph)
+{
+    EXPECT_EQ(GraphFileName("/p/pile.qv3d", "Load Distribution", "pdf"), "/p/pile-Load Distribution.pdf");
+    EXPECT_EQ(GraphFileName("/p/pile.v2.qv3d", "t-z Curves", "bmp"), "/p/pile.v2-t-z Curves.bmp");
+    EXPECT_EQ(GraphFileName("", "Tip Resistance Curve", "png"), "Tip Resistance Curve.png");
+    EXPECT_EQ(GraphFileName("pile.qv3d", "", "svg"), "pile-graph.svg");
+}
+
 // Every curve colour is one of the sixteen, so a 16-colour image shows every curve in its
 // own colour exactly.
 TEST(ImageColorsTest, SixteenColorsHoldEveryCurveColour)
@@ -130,6 +138,13 @@ TEST(ImageColorsTest, BlackAndWhiteKeepsEveryCurveVisible)
     // The faint edge of a smoothed letter stays paper.
     EXPECT_FALSE(InkInBlackAndWhite({230, 235, 240}));
     EXPECT_TRUE(InkInBlackAndWhite({255, 255, 0}));
+}
+
+TEST(ImageResolutionTest, PixelsPerMetreInTheFile)
+{
+    EXPECT_EQ(DotsPerMetre(72), 2835);     // 2834.6
+    EXPECT_EQ(DotsPerMetre(96), 3780);     // 3779.5
+    EXPECT_EQ(DotsPerMetre(2147483647), 2147483647);
 }
 
 TEST(ImageColorsTest, SixteenColoursIsTheDefault)
