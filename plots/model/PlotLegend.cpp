@@ -12,6 +12,34 @@ int scaled(int part, int length, int whole)
     return whole == 0 ? 0 : static_cast<int>(static_cast<long long>(part) * length / whole);
 }
 
+PixelPoint moved(PixelPoint p, int dx, int dy)
+{
+    return {p.X + dx, p.Y + dy};
+}
+
+// The box keeps its size in the target's pixels while its place scales with the area, so on
+// a picture smaller than the window it would reach past the edges: it is pushed back inside
+// as the window's legend is (right edge, then left, bottom, then top).
+void keepBoxInside(LegendBox& box, const PixelRect& full)
+{
+    const PixelRect inside = KeepInside({box.Box.Left - full.Left, box.Box.Top - full.Top, box.Box.Right - full.Left,
+                                         box.Box.Bottom - full.Top},
+                                        {full.Width(), full.Height()});
+    const int dx = inside.Left + full.Left - box.Box.Left;
+    const int dy = inside.Top + full.Top - box.Box.Top;
+    if (dx == 0 && dy == 0)
+        return;
+    box.Box = {box.Box.Left + dx, box.Box.Top + dy, box.Box.Right + dx, box.Box.Bottom + dy};
+    for (LegendBoxItem& item : box.Items) {
+        item.MarkerAt = moved(item.MarkerAt, dx, dy);
+        item.TextAt = moved(item.TextAt, dx, dy);
+    }
+    if (box.Note) {
+        box.Note->Stroke = {moved(box.Note->Stroke.From, dx, dy), moved(box.Note->Stroke.To, dx, dy)};
+        box.Note->TextAt = moved(box.Note->TextAt, dx, dy);
+    }
+}
+
 }  // namespace
 
 LegendFont LegendFontFor(int sizeFont, int legendFont)
@@ -125,6 +153,7 @@ LegendBox PlaceLegendBox(const std::vector<LegendEntry>& entries, const PixelRec
         ++lines;
     }
     box.Box = {left, top, left + textWidth + 3 * ppi.X / 16, top + lineHeight * lines + ppi.Y / 32};
+    keepBoxInside(box, full);
     return box;
 }
 

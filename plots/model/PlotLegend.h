@@ -75,7 +75,8 @@ PixelRect DragLegend(const PixelRect& legend, PixelPoint pointer, PixelPoint gra
 // The legend as a framed box on paper and in images, where the window's legend control
 // does not appear. It lists the shown curves only, each with its marker and in its colour,
 // and stands where the on-screen legend stands (`legendOnScreen`, its top left corner in the
-// window), scaled from the window's outer size `window` to the drawing area `full`.
+// window), scaled from the window's outer size `window` to the drawing area `full`, but
+// never reaching past the area's edges.
 struct LegendBoxItem {
     int CurveIndex = 0;    // also the marker index: the box shows the marker the curve has
     int ColorSlot = 0;

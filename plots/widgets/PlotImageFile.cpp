@@ -16,21 +16,26 @@ namespace quarlo {
 
 namespace {
 
-// Texts drawn smoothed would come out as blotches in one bit a pixel and as fringes of the
-// nearest of sixteen colours; they are drawn crisp for those.
-bool smoothTexts(ImageColors colors)
+// Texts drawn smoothed would come out as blotches in one bit a pixel, as fringes of the
+// nearest of sixteen colours, and with 256 colours their shades would crowd the curve colours
+// out of the palette; they are drawn crisp for those. Every text font of the graph is made
+// from the base font and keeps this.
+QFont pictureFont(const QFont& baseFont, ImageColors colors)
 {
-    return colors != ImageColors::BlackAndWhite && colors != ImageColors::Colors16;
+    QFont font(baseFont);
+    if (colors != ImageColors::HighColor && colors != ImageColors::TrueColor)
+        font.setStyleStrategy(QFont::NoAntialias);
+    return font;
 }
 
-QImage drawPicture(const ImageRequest& request, const PaintImage& paint)
+QImage drawPicture(const ImageRequest& request, const QFont& baseFont, const PaintImage& paint)
 {
     QImage image(static_cast<int>(request.Size.Width), static_cast<int>(request.Size.Height), QImage::Format_RGB32);
     if (image.isNull())
         return image;
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::TextAntialiasing, smoothTexts(request.Colors));
+    painter.setFont(pictureFont(baseFont, request.Colors));
     paint(painter, {0, 0, image.width(), image.height()});
     painter.end();
     return image;
@@ -64,6 +69,18 @@ QList<QRgb> sixteenColorTable()
     return table;
 }
 
+// The picture's own colours, dithered only when it has more than 256; the palette is always
+// of 256 entries, so that the file is the 8-bit picture asked for even when a graph needs
+// fewer colours.
+QImage with256Colors(const QImage& drawn)
+{
+    constexpr int kColours = 256;
+    QImage indexed = drawn.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    if (!indexed.isNull() && indexed.colorCount() < kColours)
+        indexed.setColorCount(kColours);
+    return indexed;
+}
+
 QString quoted(const QString& path)
 {
     return QStringLiteral("\"%1\"").arg(path);
@@ -83,7 +100,8 @@ void writeRaster(const QString& path, const QImage& image, ImageFileType type)
     });
 }
 
-void writeSvg(const QString& path, const ImageRequest& request, const QString& title, const PaintImage& paint)
+void writeSvg(const QString& path, const ImageRequest& request, const QString& title, const QFont& baseFont,
+              const PaintImage& paint)
 {
     writeFileAtomically(QFile::encodeName(path).toStdString(), [&](const std::string& newFile) {
         QFile file(QFile::decodeName(newFile.c_str()));
@@ -100,6 +118,7 @@ void writeSvg(const QString& path, const ImageRequest& request, const QString& t
             QPainter painter;
             if (!painter.begin(&generator))
                 cannotWrite(path, file.errorString());
+            painter.setFont(baseFont);
             paint(painter, {0, 0, size.width(), size.height()});
             painter.end();
         }
@@ -127,7 +146,7 @@ QImage InColors(const QImage& drawn, ImageColors colors)
     case ImageColors::Colors16:
         return drawn.convertToFormat(QImage::Format_Indexed8, sixteenColorTable(), Qt::ThresholdDither);
     case ImageColors::Colors256:
-        return drawn.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+        return with256Colors(drawn);
     case ImageColors::HighColor:
         return drawn.convertToFormat(QImage::Format_RGB16);
     case ImageColors::TrueColor:
@@ -137,16 +156,17 @@ QImage InColors(const QImage& drawn, ImageColors colors)
     return drawn;
 }
 
-bool WritePlotImage(const ImageFile& file, const ImageRequest& request, const QString& title, const PaintImage& paint)
+bool WritePlotImage(const ImageFile& file, const ImageRequest& request, const QString& title, const QFont& baseFont,
+                    const PaintImage& paint)
 {
     const QString path = QString::fromStdString(file.Path);
     if (file.Type == ImageFileType::Svg) {
-        writeSvg(path, request, title, paint);
+        writeSvg(path, request, title, baseFont, paint);
         return true;
     }
     QImage picture;
     try {
-        const QImage drawn = drawPicture(request, paint);
+        const QImage drawn = drawPicture(request, baseFont, paint);
         if (drawn.isNull())
             return false;
         picture = InColors(drawn, request.Colors);

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QLine>
 #include <QList>
@@ -11,8 +12,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
+#include "PlotClipping.h"
 #include "PlotColors.h"
 #include "PlotCurves.h"
 #include "PlotLayout.h"
@@ -142,14 +145,52 @@ void drawMarker(QPainter& painter, int index, PixelPoint at, Resolution ppi)
     painter.drawPolyline(outline);
 }
 
+// Where a target cannot clip (a drawing file ignores the painter's clipping), the graph's
+// rectangle within which the curves are cut by hand; none where the painter clips.
+using HandClip = std::optional<PixelRect>;
+
+HandClip handClipFor(const QPainter& painter, const PixelRect& plotRect)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    return engine && engine->type() == QPaintEngine::SVG ? HandClip(plotRect) : HandClip();
+}
+
+QPolygon toPolygon(const std::vector<PixelPoint>& points)
+{
+    QPolygon polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const PixelPoint& point : points)
+        polygon << toQPoint(point);
+    return polygon;
+}
+
+void drawPolyline(QPainter& painter, const std::vector<PixelPoint>& points, const HandClip& clip)
+{
+    if (!clip) {
+        painter.drawPolyline(toPolygon(points));
+        return;
+    }
+    for (const std::vector<PixelPoint>& part : ClipPolyline(points, *clip))
+        painter.drawPolyline(toPolygon(part));
+}
+
 // The markers of a curve in one call: a marker's corners lie at whole-pixel offsets from its
 // point, so the outline around (0, 0) moved to each point gives the same corners, and the
 // sines and cosines are taken once per curve instead of once per point.
-void drawMarkers(QPainter& painter, const CurvePath& path, Resolution ppi)
+void drawMarkers(QPainter& painter, const CurvePath& path, Resolution ppi, const HandClip& clip)
 {
     const std::vector<PixelPoint> outline = MarkerVertices(path.CurveIndex, {0, 0}, ppi);
     if (outline.size() < 2 || path.MarkerPoints.empty())
         return;
+    if (clip) {
+        for (const std::size_t j : path.MarkerPoints) {
+            std::vector<PixelPoint> marker = outline;
+            for (PixelPoint& corner : marker)
+                corner = {corner.X + path.Points[j].X, corner.Y + path.Points[j].Y};
+            drawPolyline(painter, marker, clip);
+        }
+        return;
+    }
     QList<QLine> edges;
     edges.reserve(static_cast<qsizetype>(path.MarkerPoints.size() * (outline.size() - 1)));
     for (const std::size_t j : path.MarkerPoints) {
@@ -160,24 +201,14 @@ void drawMarkers(QPainter& painter, const CurvePath& path, Resolution ppi)
     painter.drawLines(edges);
 }
 
-void drawCurve(QPainter& painter, const CurvePath& path, Resolution ppi)
-{
-    QPolygon line;
-    line.reserve(static_cast<qsizetype>(path.Points.size()));
-    for (const PixelPoint& point : path.Points)
-        line << toQPoint(point);
-    painter.drawPolyline(line);
-    drawMarkers(painter, path, ppi);
-}
-
 // The marked points go on top of every curve, so that no later curve hides one.
 void drawMarks(QPainter& painter, const TGraphPlot& plot, const std::vector<CurvePath>& paths,
-               const PlotMapping& mapping, const PlotTarget& target)
+               const PlotMapping& mapping, const PlotTarget& target, const HandClip& clip)
 {
     const int width = MarkPenWidth(target.Ppi, plot.WidthLine);
     for (const MarkStroke& stroke : MarkStrokes(plot.Marks, paths, mapping, target.Ppi)) {
         painter.setPen(QPen(toQColor(CurveColor(stroke.ColorSlot)), width, Qt::SolidLine, Qt::FlatCap));
-        drawLine(painter, stroke.Line);
+        drawPolyline(painter, {stroke.Line.From, stroke.Line.To}, clip);
     }
 }
 
@@ -188,12 +219,14 @@ void drawCurves(QPainter& painter, const TGraphPlot& plot, const PlotMapping& ma
         return;
     painter.save();
     painter.setClipRect(toQRect(target.PlotRect));
+    const HandClip clip = handClipFor(painter, target.PlotRect);
     const int width = CurvePenWidth(target.Ppi, plot.WidthLine);
     for (const CurvePath& path : paths) {
         painter.setPen(QPen(toQColor(CurveColor(path.ColorSlot)), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        drawCurve(painter, path, target.Ppi);
+        drawPolyline(painter, path.Points, clip);
+        drawMarkers(painter, path, target.Ppi, clip);
     }
-    drawMarks(painter, plot, paths, mapping, target);
+    drawMarks(painter, plot, paths, mapping, target, clip);
     painter.restore();
 }
 

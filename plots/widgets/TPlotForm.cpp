@@ -313,11 +313,11 @@ void TPlotForm::PaintPage(QPainter& painter, const PrintedPage& page) const
 
 void TPlotForm::PaintImage(QPainter& painter, const PixelRect& full) const
 {
-    painter.setFont(font());
     PlotTarget target;
     target.Ppi = {logicalDpiX(), logicalDpiY()};
     target.FullRect = full;
-    target.PlotRect = ImagePlotRect(m_plot, full, target.Ppi, TargetTextHeight(font(), *this, m_plot.SizeFont));
+    const int h = TargetTextHeight(painter.font(), *painter.device(), m_plot.SizeFont);
+    target.PlotRect = ImagePlotRect(m_plot, full, target.Ppi, h);
     target.Paper = true;
     PaintPlot(painter, target);
 }
@@ -403,7 +403,7 @@ void TPlotForm::PlotSaveClick()
     }
     if (result != QDialog::Accepted)
         return;
-    const bool written = WritePlotImage(file, attributes.Request(), QString::fromStdString(m_plot.Caption),
+    const bool written = WritePlotImage(file, attributes.Request(), QString::fromStdString(m_plot.Caption), font(),
                                         [this](QPainter& painter, const PixelRect& full) { PaintImage(painter, full); });
     if (!written)
         ShowInformation(this, QString::fromLatin1(kNotEnoughMemory));

@@ -55,8 +55,9 @@ public:
     PlotTarget ScreenTarget() const;
     // The graph on a printed sheet, within the page-setup margins, its texts sized for paper.
     void PaintPage(QPainter& painter, const PrintedPage& page) const;
-    // The graph in a picture whose whole area is `full`: laid out and lettered as on screen,
-    // at the screen's resolution, so a picture looks as the window does.
+    // The graph in a picture whose whole area is `full`: laid out as on screen, at the
+    // screen's resolution, so a picture looks as the window does when the painter's font (the
+    // base of the texts) is the window's.
     void PaintImage(QPainter& painter, const PixelRect& full) const;
 
     // The project the graph belongs to, whose name the files proposed for printouts and
