@@ -319,6 +319,27 @@ private Q_SLOTS:
         QCOMPARE(legendLines(form->Legend()).size(), 3);
     }
 
+    // A graph without curves: the legend editor has no row and its field is disabled; both
+    // dialogs confirm without changing anything.
+    void theDialogsOnAGraphWithoutCurves()
+    {
+        TPlotForm* form = m_fixture.open("pltLoad", 0);
+        ModalAnswerer answerer;
+        answerer.onDialog = [&](QDialog* dialog) {
+            QCOMPARE(child<QListWidget>(dialog, "lbLines")->count(), 0);
+            if (auto* field = dialog->findChild<QLineEdit*>("edLine"))
+                QVERIFY(!field->isEnabled());
+            else
+                click(dialog, "ActivateDesactivateButton");
+            click(dialog, "OKButton");
+        };
+        form->Menu().Entry("mLineName")->trigger();
+        form->Menu().Entry("ActiveGraphs")->trigger();
+        QVERIFY(answerer.texts().isEmpty());
+        QCOMPARE(form->Plot().CurveCount(), 0);
+        QVERIFY(!form->Legend().isVisible());
+    }
+
 private:
     PlotWindowFixture m_fixture;
 };
