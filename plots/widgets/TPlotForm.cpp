@@ -198,7 +198,8 @@ void TPlotForm::refreshLegend()
     const std::vector<LegendEntry> entries = LegendEntries(m_plot);
     setLegendEntries(entries);
     m_menu->Refresh(m_plot, entries);
-    update();
+    // The note's line comes and goes with the marked curves: the legend stays inside.
+    FormResize(false);
 }
 
 void TPlotForm::PlotMenuClick()
