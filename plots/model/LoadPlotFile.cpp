@@ -2,8 +2,11 @@
 
 #include <algorithm>
 
+#include "NeutralPlaneMarks.h"
 #include "NumberFormat.h"
 #include "PlotFileReader.h"
+#include "ProgramData.h"
+#include "ResultsSummary.h"
 #include "PlotText.h"
 #include "Units.h"
 #include "WordReader.h"
@@ -69,13 +72,11 @@ void fillDistribution(TGraphPlot& plot, const PlotData& data)
 {
     plot.SetCurveCount(data.TipMovementCount);
     plot.SetPointCount(data.SegmentCount);
-    const bool english = data.Units == kEnglishFlag;
     for (std::size_t i = 0; i < data.Distribution.size(); ++i) {
         std::vector<TFloatPoint>& points = plot.Curve(static_cast<int>(i)).Points;
         for (std::size_t s = 0; s < data.Distribution[i].size(); ++s) {
             const PlotSegment& segment = data.Distribution[i][s];
-            points[s] = english ? TFloatPoint{segment.AverageLoad / kPoundsPerKip, segment.Depth / kInchesPerFoot}
-                                : TFloatPoint{segment.AverageLoad, segment.Depth};
+            points[s] = DistributionPoint(segment.AverageLoad, segment.Depth, data.Units);
         }
     }
 }
@@ -93,10 +94,33 @@ void fillLoadSettlement(TGraphPlot& plot, const PlotData& data)
     points[0] = fromOrigin ? TFloatPoint{} : points[1];
 }
 
+// Reads the whole file into `data`; what was read up to a fault stays there.
+PlotLoadResult readPlotFile(const std::string& fileName, PlotData& data)
+{
+    PlotLoadResult result;
+    try {
+        TWordReader words(fileName);
+        ReadPlotData(words, data);
+        result.Loaded = true;
+    } catch (const EInOutError& error) {
+        result.Message = kPlotLoadFailed;
+        result.Detail = error.what();
+    }
+    return result;
+}
+
 }  // namespace
+
+TFloatPoint DistributionPoint(long double load, long double depth, int units)
+{
+    if (units == kEnglishFlag)
+        return {load / kPoundsPerKip, depth / kInchesPerFoot};
+    return {load, depth};
+}
 
 void FillGraphs(GraphDefinitions& graphs, const PlotData& data, int projectUnits)
 {
+    graphs.pltLoad.Marks = {};
     setFixedCurveCounts(graphs);
     fillTzCurves(graphs.pltTZcurves, data, projectUnits);
     fillTipCurve(graphs.PltQW, data);
@@ -114,16 +138,18 @@ void FillGraphs(GraphDefinitions& graphs, const PlotData& data, int projectUnits
 PlotLoadResult LoadPlotFile(GraphDefinitions& graphs, const std::string& fileName, int projectUnits)
 {
     PlotData data;
-    PlotLoadResult result;
-    try {
-        TWordReader words(fileName);
-        ReadPlotData(words, data);
-        result.Loaded = true;
-    } catch (const EInOutError& error) {
-        result.Message = kPlotLoadFailed;
-        result.Detail = error.what();
-    }
+    const PlotLoadResult result = readPlotFile(fileName, data);
     FillGraphs(graphs, data, projectUnits);
+    return result;
+}
+
+PlotLoadResult LoadPlotFile(GraphDefinitions& graphs, const std::string& fileName, const TProgramData& project)
+{
+    PlotData data;
+    const PlotLoadResult result = readPlotFile(fileName, data);
+    FillGraphs(graphs, data, project.Units());
+    if (result.Loaded)
+        graphs.pltLoad.Marks = NeutralPlaneMarks(SummarizeRun(data, DowndragSiteOf(project, data.Units)));
     return result;
 }
 

@@ -49,7 +49,7 @@ PixelRect ScreenPlotRect(const TGraphPlot& plot, const PixelRect& full, Resoluti
 
 PixelRect ImagePlotRect(const TGraphPlot& plot, const PixelRect& full, Resolution ppi, int h)
 {
-    return untitledRect(plot, full, ppi, h);
+    return ScreenPlotRect(plot, full, ppi, h);
 }
 
 PixelRect PrinterPlotRect(const TGraphPlot& plot, const PixelRect& full, Resolution ppi, int h)

@@ -17,7 +17,9 @@ int PlotTextHeight(int baseFontHeight, int sizeFont);
 // labels on the left, for the X title and labels on the X axis's side, a margin on the
 // others, and a text line for the graph title when the plot has one.
 PixelRect ScreenPlotRect(const TGraphPlot& plot, const PixelRect& full, Resolution ppi, int h);
-// The same for an image file: no room is kept for the graph title.
+// The same for an image file, whose whole area `full` starts at (0, 0). The graph title
+// keeps its line as on screen: without it the title would run into the X axis's title and
+// labels whenever the two stand on the same side.
 PixelRect ImagePlotRect(const TGraphPlot& plot, const PixelRect& full, Resolution ppi, int h);
 // The same on a printed page, whose margins are already outside `full`: the graph reaches
 // the margins on the sides without titles, and the room for the titles is measured with

@@ -12,6 +12,34 @@ int scaled(int part, int length, int whole)
     return whole == 0 ? 0 : static_cast<int>(static_cast<long long>(part) * length / whole);
 }
 
+PixelPoint moved(PixelPoint p, int dx, int dy)
+{
+    return {p.X + dx, p.Y + dy};
+}
+
+// The box keeps its size in the target's pixels while its place scales with the area, so on
+// a picture smaller than the window it would reach past the edges: it is pushed back inside
+// as the window's legend is (right edge, then left, bottom, then top).
+void keepBoxInside(LegendBox& box, const PixelRect& full)
+{
+    const PixelRect inside = KeepInside({box.Box.Left - full.Left, box.Box.Top - full.Top, box.Box.Right - full.Left,
+                                         box.Box.Bottom - full.Top},
+                                        {full.Width(), full.Height()});
+    const int dx = inside.Left + full.Left - box.Box.Left;
+    const int dy = inside.Top + full.Top - box.Box.Top;
+    if (dx == 0 && dy == 0)
+        return;
+    box.Box = {box.Box.Left + dx, box.Box.Top + dy, box.Box.Right + dx, box.Box.Bottom + dy};
+    for (LegendBoxItem& item : box.Items) {
+        item.MarkerAt = moved(item.MarkerAt, dx, dy);
+        item.TextAt = moved(item.TextAt, dx, dy);
+    }
+    if (box.Note) {
+        box.Note->Stroke = {moved(box.Note->Stroke.From, dx, dy), moved(box.Note->Stroke.To, dx, dy)};
+        box.Note->TextAt = moved(box.Note->TextAt, dx, dy);
+    }
+}
+
 }  // namespace
 
 LegendFont LegendFontFor(int sizeFont, int legendFont)
@@ -45,16 +73,30 @@ bool ShowLegendOffered(const std::vector<LegendEntry>& entries)
 }
 
 int LegendWidth(const std::vector<LegendEntry>& entries, int width,
-                const std::function<int(const std::string&)>& textWidth, int extra)
+                const std::function<int(const std::string&)>& textWidth, int extra, const std::string& note,
+                int noteIndent)
 {
     for (const LegendEntry& entry : entries)
         width = std::max(width, textWidth(entry.Text + " *") + extra);
+    if (!note.empty())
+        width = std::max(width, noteIndent + textWidth(note) + extra);
     return width;
 }
 
-int LegendHeight(const std::vector<LegendEntry>& entries, int itemHeight)
+int LegendHeight(const std::vector<LegendEntry>& entries, int itemHeight, bool withNote)
 {
-    return static_cast<int>(entries.size()) * itemHeight + 3;
+    const int lines = static_cast<int>(entries.size()) + (withNote ? 1 : 0);
+    return lines * itemHeight + 3;
+}
+
+int LegendNoteStrokeLength(int ppiX)
+{
+    return ppiX / 8;
+}
+
+int LegendNoteIndent(int ppiX)
+{
+    return kLegendTextIndent + LegendNoteStrokeLength(ppiX) + kLegendTextIndent;
 }
 
 PixelRect LegendAtCorner(const PixelRect& plotRect, PixelSize legend)
@@ -87,7 +129,7 @@ PixelRect DragLegend(const PixelRect& legend, PixelPoint pointer, PixelPoint gra
 }
 
 LegendBox PlaceLegendBox(const std::vector<LegendEntry>& entries, const PixelRect& full, PixelPoint legendOnScreen,
-                         PixelSize window, Resolution ppi, const PlotTextMetrics& metrics)
+                         PixelSize window, Resolution ppi, const PlotTextMetrics& metrics, const std::string& note)
 {
     LegendBox box;
     const int left = full.Left + scaled(legendOnScreen.X, full.Width(), window.Width);
@@ -103,8 +145,15 @@ LegendBox PlaceLegendBox(const std::vector<LegendEntry>& entries, const PixelRec
                              {at.X, at.Y + metrics.LabelHeight / 2}, {at.X + ppi.X / 16, at.Y}});
         at.Y += lineHeight;
     }
-    const int items = static_cast<int>(box.Items.size());
-    box.Box = {left, top, left + textWidth + 3 * ppi.X / 16, top + lineHeight * items + ppi.Y / 32};
+    int lines = static_cast<int>(box.Items.size());
+    if (!note.empty()) {
+        textWidth = std::max(textWidth, metrics.LabelWidth(note));
+        const int middle = at.Y + metrics.LabelHeight / 2;
+        box.Note = LegendBoxNote{{{at.X - ppi.X / 32, middle}, {at.X + ppi.X / 32, middle}}, {at.X + ppi.X / 16, at.Y}, note};
+        ++lines;
+    }
+    box.Box = {left, top, left + textWidth + 3 * ppi.X / 16, top + lineHeight * lines + ppi.Y / 32};
+    keepBoxInside(box, full);
     return box;
 }
 

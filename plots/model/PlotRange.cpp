@@ -34,16 +34,20 @@ void RoundAxisRange(long double& min, long double& max)
 PlotRange DataRange(const TGraphPlot& plot)
 {
     PlotRange range;
-    for (int i = 0; i < plot.CurveCount(); ++i) {
-        for (const TFloatPoint& p : plot.Curve(i).Points) {
-            if (!std::isfinite(p.X) || !std::isfinite(p.Y))
-                continue;
-            range.XMin = std::min(range.XMin, p.X);
-            range.XMax = std::max(range.XMax, p.X);
-            range.YMin = std::min(range.YMin, p.Y);
-            range.YMax = std::max(range.YMax, p.Y);
-        }
-    }
+    const auto widen = [&range](const TFloatPoint& p) {
+        if (!std::isfinite(p.X) || !std::isfinite(p.Y))
+            return;
+        range.XMin = std::min(range.XMin, p.X);
+        range.XMax = std::max(range.XMax, p.X);
+        range.YMin = std::min(range.YMin, p.Y);
+        range.YMax = std::max(range.YMax, p.Y);
+    };
+    for (int i = 0; i < plot.CurveCount(); ++i)
+        std::for_each(plot.Curve(i).Points.begin(), plot.Curve(i).Points.end(), widen);
+    // A neutral plane's largest load lies between two segment middles and may exceed every
+    // load written; its mark must not stand on the frame or beyond it.
+    for (const CurveMark& mark : plot.Marks.Points)
+        widen(mark.At);
     RoundAxisRange(range.XMin, range.XMax);
     RoundAxisRange(range.YMin, range.YMax);
     return range;

@@ -14,8 +14,8 @@ struct PlotRange {
     friend bool operator==(const PlotRange&, const PlotRange&) = default;
 };
 
-// The range a plot window opens on: 0 and every point of every curve (active or not,
-// shown or not), each axis then widened outward to multiples of a round step.
+// The range a plot window opens on: 0, every point of every curve (active or not, shown or
+// not) and every marked point, each axis then widened outward to multiples of a round step.
 PlotRange DataRange(const TGraphPlot& plot);
 
 // One axis widened outward: an empty range becomes min - 0.01 to max + 0.01; the step is

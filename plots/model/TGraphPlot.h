@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "CurveMarks.h"
 #include "TLine.h"
 
 namespace quarlo {
@@ -76,6 +77,8 @@ public:
     bool GraphTitleOnTop = false;
     // A window shows at most the first kMaxActiveCurves curves as active.
     bool LimitActiveCurves = true;
+    // Points marked on the curves, set with the curves whenever the plot data is read.
+    CurveMarks Marks;
 
 private:
     std::vector<std::unique_ptr<TLine>> m_curves;

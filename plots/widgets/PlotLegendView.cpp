@@ -6,6 +6,7 @@
 #include "Messages.h"
 #include "PlotColors.h"
 #include "PlotLegend.h"
+#include "PlotMarks.h"
 #include "PlotPixels.h"
 
 namespace quarlo {
@@ -14,8 +15,6 @@ namespace {
 
 // The line around the items; the legend's height keeps 3 pixels for it.
 constexpr int kBorder = 1;
-// Item texts start this far right of the item's left edge.
-constexpr int kTextIndent = 4;
 constexpr int kDesignHeight = 81;
 
 }  // namespace
@@ -34,13 +33,20 @@ void PlotLegendView::SetEntries(std::vector<LegendEntry> entries)
     update();
 }
 
+void PlotLegendView::SetNote(std::string note)
+{
+    m_note = std::move(note);
+    update();
+}
+
 void PlotLegendView::FitToItems(int width, int extra)
 {
     const QFontMetrics metrics = fontMetrics();
     const int fitted = LegendWidth(
         m_entries, width,
-        [&metrics](const std::string& text) { return metrics.horizontalAdvance(QString::fromStdString(text)); }, extra);
-    resize(fitted, LegendHeight(m_entries, m_itemHeight));
+        [&metrics](const std::string& text) { return metrics.horizontalAdvance(QString::fromStdString(text)); }, extra,
+        m_note, LegendNoteIndent(logicalDpiX()));
+    resize(fitted, LegendHeight(m_entries, m_itemHeight, !m_note.empty()));
 }
 
 int PlotLegendView::ItemAt(QPoint point) const
@@ -62,6 +68,7 @@ void PlotLegendView::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), Qt::white);
         for (int item = 0; item < static_cast<int>(m_entries.size()); ++item)
             LegendDrawItem(painter, item);
+        drawNote(painter);
         painter.setPen(Qt::black);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -75,8 +82,24 @@ void PlotLegendView::LegendDrawItem(QPainter& painter, int item) const
     const LegendEntry& entry = m_entries[static_cast<std::size_t>(item)];
     const PlotColor colour = CurveColor(entry.ColorSlot);
     painter.setPen(QColor(colour.R, colour.G, colour.B));
-    painter.drawText(cell.adjusted(kTextIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+    painter.drawText(cell.adjusted(kLegendTextIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      QString::fromStdString(LegendItemText(entry)));
+}
+
+// The note's line: a black stroke as the marks are drawn on the graph, then the note.
+void PlotLegendView::drawNote(QPainter& painter) const
+{
+    if (m_note.empty())
+        return;
+    const QRect cell = ItemRect(static_cast<int>(m_entries.size()));
+    const Resolution ppi{logicalDpiX(), logicalDpiY()};
+    const int y = cell.center().y();
+    painter.setPen(QPen(Qt::black, MarkPenWidth(ppi, 1), Qt::SolidLine, Qt::FlatCap));
+    const int strokeLeft = cell.left() + kLegendTextIndent;
+    painter.drawLine(strokeLeft, y, strokeLeft + LegendNoteStrokeLength(logicalDpiX()), y);
+    painter.setPen(Qt::black);
+    painter.drawText(cell.adjusted(LegendNoteIndent(logicalDpiX()), 0, 0, 0),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, QString::fromStdString(m_note));
 }
 
 void PlotLegendView::mousePressEvent(QMouseEvent* event)

@@ -22,12 +22,15 @@ public:
 
     void SetEntries(std::vector<LegendEntry> entries);
     const std::vector<LegendEntry>& Entries() const { return m_entries; }
+    // The line below the items about the graph's marked points (MarkNote); none when empty.
+    void SetNote(std::string note);
+    const std::string& Note() const { return m_note; }
 
     int ItemHeight() const { return m_itemHeight; }
     void SetItemHeight(int height) { m_itemHeight = height; }
 
-    // Sized for its items: the height they take, and a width widened (from `width`) to the
-    // widest line plus `extra` pixels.
+    // Sized for its items and note: the height they take, and a width widened (from
+    // `width`) to the widest line plus `extra` pixels.
     void FitToItems(int width, int extra);
 
     // The item at a point of the legend, -1 where there is none.
@@ -48,8 +51,10 @@ protected:
 
 private:
     void LegendDrawItem(QPainter& painter, int item) const;
+    void drawNote(QPainter& painter) const;
 
     std::vector<LegendEntry> m_entries;
+    std::string m_note;
     int m_itemHeight;
     bool m_dragging = false;
     QPoint m_grab;

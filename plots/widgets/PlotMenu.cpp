@@ -1,6 +1,7 @@
 #include "PlotMenu.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QWidget>
 
@@ -76,6 +77,13 @@ void PlotMenu::addFixedEntries()
                                     {"Mark3", "Every &3 Incrments", 3},
                                     {"Mark5", "Every &5 Increments", 5},
                                     {"Mark10", "Every &10 Incements", 10}});
+    // Radio entries, of which none is checked while Markers has a value the menu does not offer.
+    auto* spacing = new QActionGroup(markers);
+    spacing->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (QAction* entry : markers->actions()) {
+        entry->setCheckable(true);
+        spacing->addAction(entry);
+    }
     if (m_commands.PlotMarkersClick)
         OnMenuOpening(*markers, &m_owner, m_commands.PlotMarkersClick);
     addTagSubmenu("FontSize", "&Font Size", m_commands.SizeClick,
@@ -98,6 +106,7 @@ void PlotMenu::addFixedEntries()
     addCommand(*m_menu, "PlotPrint", "&Print...", m_commands.PlotPrintClick);
     addCommand(*m_menu, "PlotPage", "P&age Setup", m_commands.PlotPageClick);
     addCommand(*m_menu, "PlotSave", "&Save To Disk...", m_commands.PlotSaveClick);
+    addCommand(*m_menu, "PlotExportPdf", "Export P&DF...", m_commands.PlotExportPdfClick);
     m_menu->addSeparator();
 }
 
@@ -123,6 +132,13 @@ void PlotMenu::SetCurveEntries(const std::vector<LegendEntry>& entries)
         action->setData(curve);
         m_curveEntries.push_back(action);
     }
+}
+
+void PlotMenu::CheckMarkers(int markers)
+{
+    auto* submenu = m_menu->findChild<QMenu*>(QStringLiteral("PlotMarkers"));
+    for (QAction* entry : submenu->actions())
+        entry->setChecked(entry->data().toInt() == markers);
 }
 
 void PlotMenu::Refresh(const TGraphPlot& plot, const std::vector<LegendEntry>& entries)

@@ -30,12 +30,13 @@ struct PlotMenuCommands {
     Command PlotPrintClick;
     Command PlotPageClick;
     Command PlotSaveClick;
+    Command PlotExportPdfClick;
 };
 
-// The "&Plot" menu of a plot window: fourteen fixed entries (the legend, the soil layer and
+// The "&Plot" menu of a plot window: fifteen fixed entries (the legend, the soil layer and
 // wall geometry never shown by this program's graphs, the markers, font size and line width
-// submenus, graph title, legend editor, active curves, print, page setup, save to disk) and
-// then one entry per active curve, checked while the curve is shown. Entries are named as
+// submenus, graph title, legend editor, active curves, print, page setup, save to disk,
+// export to PDF) and then one entry per active curve, checked while the curve is shown. Entries are named as
 // their commands (PlotLegend, PlotMarkers, Mark0, ...; the curve entries CurveEntry0, ...),
 // so that later work and tests find them.
 class PlotMenu {
@@ -54,6 +55,10 @@ public:
     // while there is a legend to show, the soil layer and wall geometry hidden, Font Size
     // and Line Width offered as the plot says, each curve entry checked as its curve.
     void Refresh(const TGraphPlot& plot, const std::vector<LegendEntry>& entries);
+
+    // The markers submenu as it drops down: the entry whose tag is `markers` checked, none
+    // when no entry has that tag.
+    void CheckMarkers(int markers);
 
 private:
     void addFixedEntries();

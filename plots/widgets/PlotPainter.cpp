@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QLine>
 #include <QList>
@@ -11,14 +12,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
+#include "PlotClipping.h"
 #include "PlotColors.h"
 #include "PlotCurves.h"
 #include "PlotLayout.h"
 #include "PlotLegend.h"
 #include "PlotMapping.h"
 #include "PlotMarkers.h"
+#include "PlotMarks.h"
 #include "PlotPixels.h"
 #include "PlotTicks.h"
 
@@ -141,14 +145,52 @@ void drawMarker(QPainter& painter, int index, PixelPoint at, Resolution ppi)
     painter.drawPolyline(outline);
 }
 
+// Where a target cannot clip (a drawing file ignores the painter's clipping), the graph's
+// rectangle within which the curves are cut by hand; none where the painter clips.
+using HandClip = std::optional<PixelRect>;
+
+HandClip handClipFor(const QPainter& painter, const PixelRect& plotRect)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    return engine && engine->type() == QPaintEngine::SVG ? HandClip(plotRect) : HandClip();
+}
+
+QPolygon toPolygon(const std::vector<PixelPoint>& points)
+{
+    QPolygon polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const PixelPoint& point : points)
+        polygon << toQPoint(point);
+    return polygon;
+}
+
+void drawPolyline(QPainter& painter, const std::vector<PixelPoint>& points, const HandClip& clip)
+{
+    if (!clip) {
+        painter.drawPolyline(toPolygon(points));
+        return;
+    }
+    for (const std::vector<PixelPoint>& part : ClipPolyline(points, *clip))
+        painter.drawPolyline(toPolygon(part));
+}
+
 // The markers of a curve in one call: a marker's corners lie at whole-pixel offsets from its
 // point, so the outline around (0, 0) moved to each point gives the same corners, and the
 // sines and cosines are taken once per curve instead of once per point.
-void drawMarkers(QPainter& painter, const CurvePath& path, Resolution ppi)
+void drawMarkers(QPainter& painter, const CurvePath& path, Resolution ppi, const HandClip& clip)
 {
     const std::vector<PixelPoint> outline = MarkerVertices(path.CurveIndex, {0, 0}, ppi);
     if (outline.size() < 2 || path.MarkerPoints.empty())
         return;
+    if (clip) {
+        for (const std::size_t j : path.MarkerPoints) {
+            std::vector<PixelPoint> marker = outline;
+            for (PixelPoint& corner : marker)
+                corner = {corner.X + path.Points[j].X, corner.Y + path.Points[j].Y};
+            drawPolyline(painter, marker, clip);
+        }
+        return;
+    }
     QList<QLine> edges;
     edges.reserve(static_cast<qsizetype>(path.MarkerPoints.size() * (outline.size() - 1)));
     for (const std::size_t j : path.MarkerPoints) {
@@ -159,14 +201,15 @@ void drawMarkers(QPainter& painter, const CurvePath& path, Resolution ppi)
     painter.drawLines(edges);
 }
 
-void drawCurve(QPainter& painter, const CurvePath& path, Resolution ppi)
+// The marked points go on top of every curve, so that no later curve hides one.
+void drawMarks(QPainter& painter, const TGraphPlot& plot, const std::vector<CurvePath>& paths,
+               const PlotMapping& mapping, const PlotTarget& target, const HandClip& clip)
 {
-    QPolygon line;
-    line.reserve(static_cast<qsizetype>(path.Points.size()));
-    for (const PixelPoint& point : path.Points)
-        line << toQPoint(point);
-    painter.drawPolyline(line);
-    drawMarkers(painter, path, ppi);
+    const int width = MarkPenWidth(target.Ppi, plot.WidthLine);
+    for (const MarkStroke& stroke : MarkStrokes(plot.Marks, paths, mapping, target.Ppi)) {
+        painter.setPen(QPen(toQColor(CurveColor(stroke.ColorSlot)), width, Qt::SolidLine, Qt::FlatCap));
+        drawPolyline(painter, {stroke.Line.From, stroke.Line.To}, clip);
+    }
 }
 
 void drawCurves(QPainter& painter, const TGraphPlot& plot, const PlotMapping& mapping, const PlotTarget& target)
@@ -176,19 +219,23 @@ void drawCurves(QPainter& painter, const TGraphPlot& plot, const PlotMapping& ma
         return;
     painter.save();
     painter.setClipRect(toQRect(target.PlotRect));
+    const HandClip clip = handClipFor(painter, target.PlotRect);
     const int width = CurvePenWidth(target.Ppi, plot.WidthLine);
     for (const CurvePath& path : paths) {
         painter.setPen(QPen(toQColor(CurveColor(path.ColorSlot)), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        drawCurve(painter, path, target.Ppi);
+        drawPolyline(painter, path.Points, clip);
+        drawMarkers(painter, path, target.Ppi, clip);
     }
+    drawMarks(painter, plot, paths, mapping, target, clip);
     painter.restore();
 }
 
 void drawLegendBox(QPainter& painter, const TGraphPlot& plot, const PlotTarget& target, const LegendOnScreen& legend,
                    const PlotFonts& fonts)
 {
-    const LegendBox box =
-        PlaceLegendBox(LegendEntries(plot), target.FullRect, legend.TopLeft, legend.Window, target.Ppi, fonts.Metrics);
+    const std::vector<LegendEntry> entries = LegendEntries(plot);
+    const LegendBox box = PlaceLegendBox(entries, target.FullRect, legend.TopLeft, legend.Window, target.Ppi,
+                                         fonts.Metrics, MarkNote(plot.Marks, entries));
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::white);
     drawOutline(painter, box.Box);
@@ -197,6 +244,12 @@ void drawLegendBox(QPainter& painter, const TGraphPlot& plot, const PlotTarget& 
         drawMarker(painter, item.CurveIndex, item.MarkerAt, target.Ppi);
         painter.setPen(toQColor(CurveColor(item.ColorSlot)));
         drawText(painter, fonts.Label, {item.Text, item.TextAt, false});
+    }
+    if (box.Note) {
+        painter.setPen(QPen(Qt::black, MarkPenWidth(target.Ppi, 1), Qt::SolidLine, Qt::FlatCap));
+        drawLine(painter, box.Note->Stroke);
+        painter.setPen(Qt::black);
+        drawText(painter, fonts.Label, {box.Note->Text, box.Note->TextAt, false});
     }
 }
 

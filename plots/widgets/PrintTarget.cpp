@@ -17,24 +17,14 @@ namespace {
 
 void applyJob(QPrinter& printer, const PrintJob& job)
 {
+    // The printer first: choosing one gives the page its default layout.
+    if (!job.printerName.isEmpty() && printer.outputFormat() == QPrinter::NativeFormat)
+        printer.setPrinterName(job.printerName);
     printer.setDocName(job.documentName);
     if (job.pageLayout)
         printer.setPageLayout(*job.pageLayout);
     else
         printer.setPageOrientation(job.orientation);
-}
-
-// A project not yet saved has a bare name; its printout is proposed among the user's
-// documents (or at home, when there is no such folder) rather than in whatever folder the
-// program was started from.
-QString proposedPdfPath(const QString& fileName)
-{
-    if (QFileInfo(fileName).isAbsolute())
-        return fileName;
-    QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    if (!folder.exists())
-        folder = QDir::home();
-    return folder.filePath(fileName);
 }
 
 QString withPdfExtension(QString fileName)
@@ -58,7 +48,7 @@ std::unique_ptr<QPrinter> choosePdfFile(QWidget* parent, const PrintJob& job)
     ShowInformation(parent,
                     QStringLiteral("No printer is installed. Choose a file to save the page as a PDF document instead."));
     const QString fileName = QFileDialog::getSaveFileName(parent, QStringLiteral("Save as PDF"),
-                                                          proposedPdfPath(job.pdfFileName),
+                                                          ProposedSavePath(job.pdfFileName),
                                                           QStringLiteral("PDF documents (*.pdf)"));
     if (fileName.isEmpty())
         return nullptr;
@@ -66,6 +56,17 @@ std::unique_ptr<QPrinter> choosePdfFile(QWidget* parent, const PrintJob& job)
 }
 
 }  // namespace
+
+// A project not yet saved has a bare name.
+QString ProposedSavePath(const QString& fileName)
+{
+    if (QFileInfo(fileName).isAbsolute())
+        return fileName;
+    QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (!folder.exists())
+        folder = QDir::home();
+    return folder.filePath(fileName);
+}
 
 std::unique_ptr<QPrinter> MakePdfPrinter(const QString& fileName, const PrintJob& job)
 {

@@ -23,7 +23,14 @@ struct PrintJob {
     // The file proposed when the page goes to a PDF file; a name without a folder is proposed
     // in the user's documents folder.
     QString pdfFileName;
+    // The printer a page setup chose; empty for the system's default printer.
+    QString printerName;
 };
+
+// Where a save dialog proposes `fileName`: as it stands when it names a folder, otherwise
+// among the user's documents (or at home, when there is no such folder), rather than in
+// whatever folder the program was started from.
+QString ProposedSavePath(const QString& fileName);
 
 // A printer ready for the job, or none when the user cancelled. With a printer installed the
 // print dialog chooses it. Without one the user is told so and offered a PDF file instead (a

@@ -10,16 +10,27 @@
 
 #include <algorithm>
 
+#include "ActiveCurveFlags.h"
+#include "ImageAttributes.h"
+#include "LegendNames.h"
 #include "Messages.h"
 #include "PlotCurves.h"
+#include "PlotImageFile.h"
 #include "PlotLayout.h"
 #include "PlotLegend.h"
 #include "PlotLegendView.h"
+#include "PlotMarks.h"
 #include "PlotMenu.h"
 #include "PlotPixels.h"
+#include "PlotPrinting.h"
 #include "PlotText.h"
 #include "PlotZoom.h"
+#include "SaveFileDialog.h"
 #include "TGraphPlot.h"
+#include "TdlgFormat.h"
+#include "TfrmActiveLines.h"
+#include "TfrmGraphCaption.h"
+#include "TfrmLineNames.h"
 
 namespace quarlo {
 
@@ -29,6 +40,12 @@ constexpr const char* kFontFamily = "Times New Roman";
 constexpr int kFontPixels = 14;
 constexpr int kLegendFontPixels = 15;
 constexpr QSize kRestoredSize(640, 440);
+
+// The file types of Save To Disk, in the order of kImageTypeOrder.
+const QStringList kImageTypes{QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("PNG image (*.png)"),
+                              QStringLiteral("SVG drawing (*.svg)")};
+constexpr ImageFileType kImageTypeOrder[] = {ImageFileType::Bitmap, ImageFileType::Png, ImageFileType::Svg};
+const QStringList kPdfType{QStringLiteral("PDF documents (*.pdf)")};
 
 QFont pixelFont(int pixels)
 {
@@ -61,6 +78,17 @@ TPlotForm::TPlotForm(TGraphPlot& plot, const QString& name, QWidget* parent) : Q
     commands.PlotMenuClick = [this] { PlotMenuClick(); };
     commands.PlotLegendClick = [this] { PlotLegendClick(); };
     commands.CurveClick = [this](int curve) { ToggleCurve(curve); };
+    commands.PlotMarkersClick = [this] { PlotMarkersClick(); };
+    commands.MarkClick = [this](int tag) { MarkClick(tag); };
+    commands.SizeClick = [this](int tag) { SizeClick(tag); };
+    commands.WidthClick = [this](int tag) { WidthClick(tag); };
+    commands.PlotCaptionClick = [this] { PlotCaptionClick(); };
+    commands.mLineNameClick = [this] { mLineNameClick(); };
+    commands.ActiveGraphsClick = [this] { ActiveGraphsClick(); };
+    commands.PlotPrintClick = [this] { PlotPrintClick(); };
+    commands.PlotPageClick = [this] { PlotPageClick(); };
+    commands.PlotSaveClick = [this] { PlotSaveClick(); };
+    commands.PlotExportPdfClick = [this] { PlotExportPdfClick(); };
     m_menu = std::make_unique<PlotMenu>(*this, std::move(commands));
     auto* menuKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this, this, &TPlotForm::popUpPlotMenu);
     menuKey->setContext(Qt::WidgetWithChildrenShortcut);
@@ -148,11 +176,19 @@ void TPlotForm::SetupLegend(int size)
 void TPlotForm::CurvesChanged()
 {
     const std::vector<LegendEntry> entries = LegendEntries(m_plot);
-    m_legend->SetEntries(entries);
-    m_legend->FitToItems(m_legend->width(), logicalDpiX() / 4);
-    m_legend->setVisible(LegendVisible(m_plot, entries));
+    setLegendEntries(entries);
     m_menu->SetCurveEntries(entries);
     FormResize(false);
+}
+
+// The legend's items, its note on the marked points (which comes and goes with the curves
+// shown) and its size.
+void TPlotForm::setLegendEntries(const std::vector<LegendEntry>& entries)
+{
+    m_legend->SetEntries(entries);
+    m_legend->SetNote(MarkNote(m_plot.Marks, entries));
+    m_legend->FitToItems(m_legend->width(), logicalDpiX() / 4);
+    m_legend->setVisible(LegendVisible(m_plot, entries));
 }
 
 // The legend's texts and marks again, without rebuilding the menu: this runs from a curve
@@ -160,10 +196,10 @@ void TPlotForm::CurvesChanged()
 void TPlotForm::refreshLegend()
 {
     const std::vector<LegendEntry> entries = LegendEntries(m_plot);
-    m_legend->SetEntries(entries);
-    m_legend->setVisible(LegendVisible(m_plot, entries));
+    setLegendEntries(entries);
     m_menu->Refresh(m_plot, entries);
-    update();
+    // The note's line comes and goes with the marked curves: the legend stays inside.
+    FormResize(false);
 }
 
 void TPlotForm::PlotMenuClick()
@@ -257,6 +293,137 @@ void TPlotForm::FormMouseUp(QPoint at, Qt::MouseButton button)
     const PixelPoint end = ClampToRect(toPixelPoint(at), mapping.Rect());
     m_viewRange = ZoomIn(m_fullRange, mapping.ToData(toPixelPoint(m_anchor)), mapping.ToData(end));
     update();
+}
+
+void TPlotForm::SetProjectFileName(std::function<std::string()> projectFileName)
+{
+    m_projectFileName = std::move(projectFileName);
+}
+
+std::string TPlotForm::proposedFileName(const char* extension) const
+{
+    return GraphFileName(m_projectFileName ? m_projectFileName() : std::string(), m_plot.Caption, extension);
+}
+
+void TPlotForm::PaintPage(QPainter& painter, const PrintedPage& page) const
+{
+    painter.setFont(PaperFont(font()));
+    const int h = TargetTextHeight(painter.font(), *painter.device(), m_plot.SizeFont);
+    PaintPlot(painter, PaperTarget(m_plot, m_pageSetup.Margins(), page, h));
+}
+
+void TPlotForm::PaintImage(QPainter& painter, const PixelRect& full) const
+{
+    PlotTarget target;
+    target.Ppi = {logicalDpiX(), logicalDpiY()};
+    target.FullRect = full;
+    const int h = TargetTextHeight(painter.font(), *painter.device(), m_plot.SizeFont);
+    target.PlotRect = ImagePlotRect(m_plot, full, target.Ppi, h);
+    target.Paper = true;
+    PaintPlot(painter, target);
+}
+
+void TPlotForm::PlotMarkersClick()
+{
+    m_menu->CheckMarkers(m_plot.Markers);
+}
+
+void TPlotForm::MarkClick(int tag)
+{
+    m_plot.Markers = tag;
+    update();
+}
+
+void TPlotForm::SizeClick(int tag)
+{
+    m_plot.SizeFont = tag;
+    SetupLegend(tag);
+    FormResize(true);
+}
+
+void TPlotForm::WidthClick(int tag)
+{
+    m_plot.WidthLine = tag;
+    update();
+}
+
+void TPlotForm::PlotCaptionClick()
+{
+    TfrmGraphCaption dialog(m_plot.GraphTitle, m_plot.GraphTitleOnTop, this);
+    dialog.exec();
+    m_plot.GraphTitle = dialog.Title();
+    m_plot.GraphTitleOnTop = dialog.OnTop();
+    FormResize(false);
+}
+
+void TPlotForm::mLineNameClick()
+{
+    TfrmLineNames dialog(CurveNameList(m_plot), CurveColorSlots(m_plot), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ApplyLegendNames(m_plot, dialog.NameList());
+    CurvesChanged();
+}
+
+void TPlotForm::ActiveGraphsClick()
+{
+    TfrmActiveLines dialog(CurveNameList(m_plot), ActiveFlagList(m_plot), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ApplyActiveFlags(m_plot, dialog.FlagList());
+    CurvesChanged();
+}
+
+void TPlotForm::PlotPrintClick()
+{
+    const PrintJob job =
+        m_pageSetup.Job(QString::fromStdString(m_plot.Caption), QString::fromStdString(proposedFileName("pdf")));
+    PrintPlotPage(this, m_pageSetup, job, [this](QPainter& painter, const PrintedPage& page) { PaintPage(painter, page); });
+}
+
+void TPlotForm::PlotPageClick()
+{
+    m_pageSetup.Execute(this);
+}
+
+void TPlotForm::PlotSaveClick()
+{
+    const std::optional<ChosenFile> chosen = AskSaveFile(
+        this, QStringLiteral("Save To Disk"), ProposedSavePath(QString::fromStdString(proposedFileName("bmp"))),
+        kImageTypes);
+    if (!chosen)
+        return;
+    const ImageFile file = ImageFileFor(chosen->path.toStdString(), kImageTypeOrder[chosen->typeIndex]);
+    if (QString::fromStdString(file.Path) != chosen->path && !MayReplace(this, QString::fromStdString(file.Path)))
+        return;
+    TdlgFormat attributes(file.Type, AvailableImageMemory(), this);
+    const int result = attributes.exec();
+    if (result == TdlgFormat::kAbort) {
+        ShowInformation(this, QString::fromLatin1(kNotEnoughMemory));
+        return;
+    }
+    if (result != QDialog::Accepted)
+        return;
+    const bool written = WritePlotImage(file, attributes.Request(), QString::fromStdString(m_plot.Caption), font(),
+                                        [this](QPainter& painter, const PixelRect& full) { PaintImage(painter, full); });
+    if (!written)
+        ShowInformation(this, QString::fromLatin1(kNotEnoughMemory));
+}
+
+void TPlotForm::PlotExportPdfClick()
+{
+    const std::optional<ChosenFile> chosen = AskSaveFile(
+        this, QStringLiteral("Export PDF"), ProposedSavePath(QString::fromStdString(proposedFileName("pdf"))), kPdfType);
+    if (!chosen)
+        return;
+    QString path = chosen->path;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        path += QStringLiteral(".pdf");
+        if (!MayReplace(this, path))
+            return;
+    }
+    const PrintJob job = m_pageSetup.Job(QString::fromStdString(m_plot.Caption), path);
+    WritePdfPage(path, job, [this](QPainter& painter, const PrintedPage& page) { PaintPage(painter, page); });
 }
 
 // The menu's shortcut drops it down from the menu bar it stands in, or over the window.

@@ -3,11 +3,14 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "ChildWindow.h"
 #include "PaintGuard.h"
 #include "PlotMapping.h"
+#include "PlotPageSetup.h"
 #include "PlotPainter.h"
 #include "PlotRange.h"
 
@@ -19,6 +22,8 @@ namespace quarlo {
 class PlotLegendView;
 class PlotMenu;
 class TGraphPlot;
+struct LegendEntry;
+struct PrintedPage;
 
 // The window of one result graph: the graph drawn to fill it, a legend the user moves about
 // and uses to show or hide curves, the data coordinates under the pointer in the caption,
@@ -48,6 +53,17 @@ public:
     void PaintPlot(QPainter& painter, const PlotTarget& target) const;
     // The window as a target: its client area, its resolution and the screen layout.
     PlotTarget ScreenTarget() const;
+    // The graph on a printed sheet, within the page-setup margins, its texts sized for paper.
+    void PaintPage(QPainter& painter, const PrintedPage& page) const;
+    // The graph in a picture whose whole area is `full`: laid out as on screen, at the
+    // screen's resolution, so a picture looks as the window does when the painter's font (the
+    // base of the texts) is the window's.
+    void PaintImage(QPainter& painter, const PixelRect& full) const;
+
+    // The project the graph belongs to, whose name the files proposed for printouts and
+    // pictures take; until it is given they are proposed by the graph's name alone.
+    void SetProjectFileName(std::function<std::string()> projectFileName);
+    const PlotPageSetup& PageSetup() const { return m_pageSetup; }
 
     // Lays the graph out for the client area again and repaints. With `legendToCorner` (on
     // opening, after a font size change) the legend goes to the graph's bottom right corner;
@@ -67,6 +83,29 @@ public:
 
     // The menu is about to drop down.
     void PlotMenuClick();
+    // The markers submenu is about to drop down: the entry of the plot's Markers checked.
+    void PlotMarkersClick();
+    // Markers on every `tag`-th point (0 none), then the graph drawn again.
+    void MarkClick(int tag);
+    // Texts `tag` tenths of their size: the legend sized for them and put back in the
+    // graph's corner, the graph laid out again.
+    void SizeClick(int tag);
+    // Curves `tag` times as wide.
+    void WidthClick(int tag);
+    // "Graph Title": the dialog; the title it shows when closed is the graph's.
+    void PlotCaptionClick();
+    // "Edit Legend": the curves' names from the legend editor, when confirmed.
+    void mLineNameClick();
+    // "Active Curves": which curves the legend, the menu and the graph show, when confirmed.
+    void ActiveGraphsClick();
+    // "Print...": on the printer chosen, or into a PDF file where no printer is installed.
+    void PlotPrintClick();
+    // "Page Setup": printer, paper, orientation and margins for the next print.
+    void PlotPageClick();
+    // "Save To Disk...": a picture of the graph as a bitmap, PNG or SVG file.
+    void PlotSaveClick();
+    // "Export PDF...": the printed page as a PDF file, with or without a printer.
+    void PlotExportPdfClick();
     // "Show Legend": the plot's ShowLegend toggles and the legend follows it.
     void PlotLegendClick();
     // A curve entry or a legend item: the curve is shown or hidden.
@@ -92,6 +131,8 @@ private:
     void PaintBoxMouseMove(QPoint at);
     void FormMouseUp(QPoint at, Qt::MouseButton button);
     void refreshLegend();
+    void setLegendEntries(const std::vector<LegendEntry>& entries);
+    std::string proposedFileName(const char* extension) const;
     void popUpPlotMenu();
     PlotMapping screenMapping() const;
 
@@ -108,6 +149,8 @@ private:
     // puts the legend back in the graph's corner; afterwards resizing only keeps it inside.
     bool m_opening = true;
     PaintGuard m_paintGuard;
+    PlotPageSetup m_pageSetup;
+    std::function<std::string()> m_projectFileName;
 };
 
 }  // namespace quarlo

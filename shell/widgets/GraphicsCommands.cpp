@@ -38,8 +38,14 @@ GraphicsCommands::GraphicsCommands(TMainForm& form, QMenuBar& menuBar)
       m_tzCurves{&form.Graphs().pltTZcurves, QStringLiteral("pltTZcurves"), SingleChild(QStringLiteral("t-z Curves"))},
       m_tip{&form.Graphs().PltQW, QStringLiteral("PltQW"), SingleChild(QStringLiteral("Q-w Curve"))}
 {
-    for (GraphWindow* graph : {&m_load, &m_axial, &m_tzCurves, &m_tip})
-        graph->window.SetFactory([graph] { return new TPlotForm(*graph->plot, graph->name); });
+    for (GraphWindow* graph : {&m_load, &m_axial, &m_tzCurves, &m_tip}) {
+        graph->window.SetFactory([this, graph] {
+            auto* window = new TPlotForm(*graph->plot, graph->name);
+            // Printouts and pictures are proposed beside the project, named after it.
+            window->SetProjectFileName([this] { return m_form.Project().FileName; });
+            return window;
+        });
+    }
 
     m_menu = AddMenu(menuBar, "GraphicsMenu", QStringLiteral("&Graphics"));
     QMenu& menu = *m_menu;
@@ -96,8 +102,9 @@ void GraphicsCommands::GraphicsMenuClick()
 
 bool GraphicsCommands::ReadPlotFile(const QString& fileName, bool showErrors)
 {
+    // With the project, a run with down-drag gets its neutral planes marked.
     const PlotLoadResult result =
-        LoadPlotFile(m_form.Graphs(), QFile::encodeName(fileName).toStdString(), m_form.Project().Units());
+        LoadPlotFile(m_form.Graphs(), QFile::encodeName(fileName).toStdString(), m_form.Project());
     if (!result.Loaded && showErrors)
         ShowInformation(&m_form, readingError(result));
     return result.Loaded;

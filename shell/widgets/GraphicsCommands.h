@@ -31,7 +31,8 @@ public:
 
     // Reads the plot data file `fileName` into the main window's graphs; true when all of it
     // was read. A reading error is shown only with `showErrors`; what was read up to it stays
-    // in the graphs.
+    // in the graphs. For a run with down-drag, the load distribution marks each tip
+    // movement's neutral plane, found with the current project's settlement profile.
     bool ReadPlotFile(const QString& fileName, bool showErrors);
 
     // The open window of a graph, none when it has none.

@@ -29,7 +29,21 @@ TEST(PlotLayoutTest, ScreenGraphWithTheXAxisOnTop)
     EXPECT_EQ(ScreenPlotRect(plot, kClient, kScreen, 14), (PixelRect{41, 41 + 15, 769, 569}));
     plot.GraphTitleOnTop = false;
     EXPECT_EQ(ScreenPlotRect(plot, kClient, kScreen, 14), (PixelRect{41, 41, 769, 569 - 14}));
+}
+
+// An image keeps the graph title's line as the window does. Without it a title on the X
+// axis's side would be drawn over the axis labels: the X title moves down to 15 + 16 = 31,
+// while the labels of a graph starting at 41 begin at 41 - 16 - 3 = 22.
+TEST(PlotLayoutTest, ImageKeepsRoomForTheGraphTitle)
+{
+    TGraphPlot plot;
     EXPECT_EQ(ImagePlotRect(plot, kClient, kScreen, 14), (PixelRect{41, 41, 769, 569}));
+    plot.GraphTitle = "Pile P-3";
+    plot.GraphTitleOnTop = true;
+    EXPECT_EQ(ImagePlotRect(plot, kClient, kScreen, 14), (PixelRect{41, 41 + 15, 769, 569}));
+    plot.XOnTop = false;
+    plot.GraphTitleOnTop = false;
+    EXPECT_EQ(ImagePlotRect(plot, kClient, kScreen, 14), (PixelRect{41, 7 + 24, 769, 600 - 41 - 14}));
 }
 
 TEST(PlotLayoutTest, ScreenGraphWithTheXAxisBelow)

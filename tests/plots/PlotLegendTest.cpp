@@ -239,5 +239,25 @@ TEST(LegendBoxTest, ItemsCarryTheirCurvesMarker)
     EXPECT_EQ(box.Items[0].ColorSlot, 0);
 }
 
+// On a picture smaller than the window the box keeps its size in pixels: placed by the
+// legend's share of the window it would reach past the picture's edges, and is pushed back
+// inside, its lines with it. The legend at (830, 465) of a 960 x 640 window is at (373, 209)
+// of a 432 x 288 picture; its two lines of 3 + 14 pixels and 3 more make it 37 high.
+TEST(LegendBoxTest, StaysInsideASmallPicture)
+{
+    const std::vector<LegendEntry> entries = entriesOf({"Curve #10", "Curve #11"});
+    const LegendBox box =
+        PlaceLegendBox(entries, {0, 0, 432, 288}, {830, 465}, {960, 640}, {96, 96}, fixedWidthMetrics(6, 14));
+    // 9 characters of 6 pixels and 3/16 inch: 72 wide.
+    EXPECT_EQ(box.Box, (PixelRect{432 - 72, 209, 432, 209 + 37}));
+    EXPECT_EQ(box.Items[0].TextAt, (PixelPoint{432 - 72 + 12, 209 + 3}));
+
+    const LegendBox low =
+        PlaceLegendBox(entries, {0, 0, 432, 288}, {100, 620}, {960, 640}, {96, 96}, fixedWidthMetrics(6, 14));
+    EXPECT_EQ(low.Box.Bottom, 288);
+    EXPECT_EQ(low.Box.Left, 45);
+    EXPECT_EQ(low.Items[1].MarkerAt, (PixelPoint{45 + 6, 288 - 37 + 3 + 17 + 7}));
+}
+
 }  // namespace
 }  // namespace quarlo

@@ -72,6 +72,18 @@ TEST(DataRangeTest, ZeroIsAlwaysInsideAndEveryCurveCounts)
     EXPECT_EQ(range.YMax, 12);
 }
 
+// A neutral plane's largest load of 2305 beyond the largest load written, 2296: the range
+// reaches 2400 rather than 2300, so the mark is not cut at the frame.
+TEST(DataRangeTest, MarkedPointsCountToo)
+{
+    TGraphPlot plot;
+    setPoints(plot, {{2296, 0.5L}, {1126, 19.75L}});
+    EXPECT_EQ(DataRange(plot).XMax, 2300);
+    plot.Marks.Points = {{0, {2305, 0.51L}}};
+    EXPECT_EQ(DataRange(plot).XMax, 2400);
+    EXPECT_EQ(DataRange(plot).YMax, 20);
+}
+
 TEST(DataRangeTest, AllPointsAtTheOriginGiveAHundredthEitherWay)
 {
     TGraphPlot plot;

@@ -1,3 +1,4 @@
+#include "LoadPlotFile.h"
 #include "PlotFileText.h"
 #include "ResultsSummary.h"
 
@@ -112,6 +113,29 @@ TEST_F(NeutralPlaneEnglish, InInchesAndPounds)
 
 // The user switched the project to SI after the run: its profile is taken back to the
 // run's inches (0.01016 m is 0.4 in again), not compared in metres with inches.
+// Read for the graphs, the run marks its neutral plane on the load distribution, in the
+// graph's feet and kips: 200 in is 16 2/3 ft, 7500 lbs 7.5 kips.
+TEST_F(NeutralPlaneEnglish, TheLoadDistributionMarksTheNeutralPlane)
+{
+    GraphDefinitions graphs;
+    ASSERT_TRUE(LoadPlotFile(graphs, plotFile(), *project).Loaded);
+    const CurveMarks& marks = graphs.pltLoad.Marks;
+    ASSERT_EQ(marks.Points.size(), 1u);
+    EXPECT_EQ(marks.Points[0].CurveIndex, 0);
+    EXPECT_NEAR(static_cast<double>(marks.Points[0].At.X), 7.5, 1e-9);
+    EXPECT_NEAR(static_cast<double>(marks.Points[0].At.Y), 200.0 / 12, 1e-6);
+    EXPECT_EQ(marks.Note, "Neutral plane");
+
+    // Read again without the project (or for a project without down-drag) the marks go.
+    ASSERT_TRUE(LoadPlotFile(graphs, plotFile(), 1).Loaded);
+    EXPECT_TRUE(graphs.pltLoad.Marks.Points.empty());
+    ASSERT_TRUE(LoadPlotFile(graphs, plotFile(), *project).Loaded);
+    project->DowndragOn = false;
+    ASSERT_TRUE(LoadPlotFile(graphs, plotFile(), *project).Loaded);
+    EXPECT_TRUE(graphs.pltLoad.Marks.Points.empty());
+    EXPECT_TRUE(graphs.pltLoad.Marks.Note.empty());
+}
+
 TEST_F(NeutralPlaneEnglish, AfterTheProjectWasSwitchedToSI)
 {
     project->SetUnits(2);

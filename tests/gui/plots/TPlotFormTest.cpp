@@ -416,37 +416,11 @@ private Q_SLOTS:
             captions << (action->isSeparator() ? QString("-") : action->text());
         QCOMPARE(captions, (QStringList{"Show &Legend", "Show &Soil Layer", "Show &Wall Geometry", "Show &Markers",
                                         "&Font Size", "&Line Width", "&Graph Title", "&Edit Legend", "&Active Curves",
-                                        "-", "&Print...", "P&age Setup", "&Save To Disk...", "-", "Curve #1"}));
+                                        "-", "&Print...", "P&age Setup", "&Save To Disk...", "Export P&DF...", "-",
+                                        "Curve #1"}));
         QVERIFY(!form->Menu().Entry("PlotSoilLayer")->isVisible());
         QVERIFY(!form->Menu().Entry("ShowWallGeometry")->isVisible());
         QVERIFY(form->Menu().Entry("FontSize")->isVisible());
-    }
-
-    // The commands that change the look of the graph or send it out come with the next work;
-    // until then each says so instead of doing nothing.
-    void theCommandsStillToComeSaySo_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("markers") << "Mark2" << "Show Markers is not available yet.";
-        QTest::newRow("font size") << "Size15" << "Font Size is not available yet.";
-        QTest::newRow("line width") << "Width4" << "Line Width is not available yet.";
-        QTest::newRow("graph title") << "PlotCaption" << "Graph Title is not available yet.";
-        QTest::newRow("legend editor") << "mLineName" << "Edit Legend is not available yet.";
-        QTest::newRow("active curves") << "ActiveGraphs" << "Active Curves is not available yet.";
-        QTest::newRow("print") << "PlotPrint" << "Print is not available yet.";
-        QTest::newRow("page setup") << "PlotPage" << "Page Setup is not available yet.";
-        QTest::newRow("save to disk") << "PlotSave" << "Save To Disk is not available yet.";
-    }
-
-    void theCommandsStillToComeSaySo()
-    {
-        QFETCH(QString, entry);
-        QFETCH(QString, message);
-        TPlotForm* form = open(kEnglish, "pltAxial");
-        test::ModalAnswerer answerer;
-        form->Menu().Entry(entry)->trigger();
-        QCOMPARE(answerer.texts(), QStringList{message});
     }
 
 private:
