@@ -5,22 +5,12 @@
 #include <QMenu>
 #include <QWidget>
 
-#include "NotAvailable.h"
 #include "PlotLegend.h"
 #include "TGraphPlot.h"
 
 namespace quarlo {
 
 namespace {
-
-// "Show &Markers" is "Show Markers" in a sentence, "&Print..." is "Print".
-QString commandName(const char* caption)
-{
-    QString name = QString::fromLatin1(caption).remove(QLatin1Char('&'));
-    if (name.endsWith(QStringLiteral("...")))
-        name.chop(3);
-    return name;
-}
 
 // A legend text is the user's own; an ampersand in it is a character, not a mnemonic.
 QString entryCaption(const std::string& legendText)
@@ -41,22 +31,19 @@ PlotMenu::PlotMenu(QWidget& owner, PlotMenuCommands commands) : m_owner(owner), 
 
 QAction* PlotMenu::addCommand(QMenu& menu, const char* name, const char* caption, const Command& command)
 {
-    if (command)
-        return AddMenuItem(menu, name, QString::fromLatin1(caption), &m_owner, command);
-    const QString what = commandName(caption);
-    return AddMenuItem(menu, name, QString::fromLatin1(caption), &m_owner,
-                       [owner = &m_owner, what] { ShowNotAvailableYet(owner, what); });
+    QAction* action = AddMenuItem(menu, name, QString::fromLatin1(caption), &m_owner, command ? command : Command([] {}));
+    // A window that offers no command for an entry shows it greyed rather than doing nothing.
+    action->setEnabled(static_cast<bool>(command));
+    return action;
 }
 
 QMenu* PlotMenu::addTagSubmenu(const char* name, const char* caption, const std::function<void(int)>& command,
                                std::initializer_list<TagEntry> entries)
 {
     QMenu* submenu = AddSubmenu(*m_menu, name, QString::fromLatin1(caption));
-    const QString what = commandName(caption);
     for (const TagEntry& entry : entries) {
         const int tag = entry.tag;
-        const Command choose = command ? Command([command, tag] { command(tag); })
-                                       : Command([owner = &m_owner, what] { ShowNotAvailableYet(owner, what); });
+        const Command choose = command ? Command([command, tag] { command(tag); }) : Command();
         QAction* action = addCommand(*submenu, entry.name, entry.caption, choose);
         action->setData(tag);
     }

@@ -14,8 +14,8 @@ class QWidget;
 
 namespace quarlo {
 
-// What the entries of a plot window's menu do. A command left empty tells the user that it
-// is not available yet.
+// What the entries of a plot window's menu do. An entry whose command is left empty is shown
+// disabled.
 struct PlotMenuCommands {
     Command PlotMenuClick;      // the menu is about to drop down
     Command PlotLegendClick;    // "Show Legend"

@@ -1,9 +1,10 @@
 #include "SingleChild.h"
 
+#include <stdexcept>
+
 #include <QMdiSubWindow>
 
 #include "ChildArea.h"
-#include "NotAvailable.h"
 
 namespace quarlo {
 
@@ -28,10 +29,8 @@ void SingleChild::Show(ChildArea& area)
         }
         return;
     }
-    if (!m_factory) {
-        ShowNotAvailableYet(&area, m_command);
-        return;
-    }
+    if (!m_factory)
+        throw std::logic_error(m_command.toStdString() + ": the program has no window for this command.");
     QWidget* window = m_factory();
     m_window = window;
     area.AddChild(window);
