@@ -203,9 +203,11 @@ void FileCommands::OpenStartupProject(const QStringList& arguments)
 {
     if (arguments.isEmpty())
         return;
-    const QString fileName = WindowFileName(CommandLineProjectName(ModelFileName(arguments.first())));
+    const std::string modelName = CommandLineProjectName(ModelFileName(arguments.first()));
+    const QString fileName = WindowFileName(modelName);
+    // A project double-clicked in the file manager may be an old one: its name says so.
     if (QFileInfo(fileName).isFile())
-        openProject(fullPath(fileName), true);
+        openProject(fullPath(fileName), OpensInCurrentFormat(modelName));
 }
 
 void FileCommands::OpenFileName(const QString& fileName, bool currentFormat)

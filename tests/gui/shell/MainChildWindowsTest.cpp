@@ -278,6 +278,20 @@ private Q_SLOTS:
         QVERIFY(!findButton(*m_form, "SpeedButton7")->isEnabled());
     }
 
+    // An old project named on the command line (a double-click in the file manager) is read in
+    // the old format, and its next Save goes through Save As to a ".qv3d" name.
+    void anOldCommandLineProjectOpensInTheOldFormat()
+    {
+        QVERIFY(QFile::copy(QStringLiteral(QUARLO_SOURCE_DIR "/tests/cli/data/convert-old-format.qvd"),
+                            m_dir.filePath("job.qvd")));
+        ModalAnswerer answerer;
+        m_form->OpenStartupProject({m_dir.filePath("job.qvd")});
+        QCOMPARE(answerer.texts(), QStringList());
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("QUARLO 2014.3.2 - Job.qvd"));
+        QVERIFY(m_form->Project().ReadError.empty());
+        QVERIFY(m_form->Project().SaveNeedsSaveAs());
+    }
+
     void aMissingCommandLineProjectLeavesANewOne()
     {
         ModalAnswerer answerer;
